@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages a task needs are installed.
+#   scripts/deps.sh build|test|screenshot
+# As root, installs what is missing with apt-get; otherwise prints the
+# apt-get line to run and fails.
+set -euo pipefail
+
+build=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-arphic-uming)
+test=("${build[@]}" locales xvfb xauth x11-utils)
+screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
+
+case "${1:-}" in
+    build) wanted=("${build[@]}") ;;
+    test) wanted=("${test[@]}") ;;
+    screenshot) wanted=("${screenshot[@]}") ;;
+    *) echo "usage: $0 build|test|screenshot" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+else
+    echo "Some packages are missing. Install them, then run this again:" >&2
+    echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+fi

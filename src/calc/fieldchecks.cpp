@@ -1,0 +1,23 @@
+#include "calc/fieldchecks.h"
+
+#include "calc/messages.h"
+#include "runtime/conversion.h"
+
+namespace calc {
+
+std::optional<rt::RuntimeError> checkFrequency(Boxes &boxes, rt::Prompter &prompter)
+{
+    const auto frequency = rt::val(boxes.text(Box::MHZ));
+    if (frequency.error)
+        return frequency.error;
+    if (frequency.value == 0)
+        prompter.show(inputError());
+    return std::nullopt;
+}
+
+void selectFrequency(Boxes &boxes)
+{
+    boxes.select(Box::MHZ, 0, boxes.text(Box::MHZ).size());
+}
+
+} // namespace calc

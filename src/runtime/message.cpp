@@ -1,0 +1,17 @@
+#include "runtime/message.h"
+
+namespace rt {
+
+Message errorReport(const RuntimeError &error)
+{
+    return {QStringLiteral("运行时错误 '%1':\n\n%2").arg(error.number).arg(error.description),
+            MessageIcon::Critical, QStringLiteral("Tolvera")};
+}
+
+void report(Prompter &prompter, const std::optional<RuntimeError> &error)
+{
+    if (error)
+        prompter.show(errorReport(*error));
+}
+
+} // namespace rt

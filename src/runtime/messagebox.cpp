@@ -1,0 +1,24 @@
+#include "runtime/messagebox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace rt {
+
+void MessageBoxPrompter::show(const Message &message)
+{
+    const auto icon = message.icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                               : QMessageBox::Critical;
+    QMessageBox box(icon, message.title, message.prompt, QMessageBox::NoButton, owner);
+    if (owner)
+        box.setFont(owner->font());
+    // A Chinese desktop labels the one button "确定", whatever Qt's translations say.
+    box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    box.exec();
+    // Hand the keyboard back to the window the user was typing in, even
+    // where the window manager would leave it nowhere.
+    if (owner)
+        owner->activateWindow();
+}
+
+} // namespace rt
