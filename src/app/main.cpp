@@ -1,0 +1,16 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tolvera"));
+    QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+
+    Form1 form;
+    form.show();
+    return app.exec();
+}

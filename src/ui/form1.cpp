@@ -1,0 +1,208 @@
+#include "ui/form1.h"
+
+#include "calc/calculation.h"
+#include "calc/fieldchecks.h"
+#include "ui/frame.h"
+#include "ui/label.h"
+#include "ui/layout.h"
+#include "ui/picture.h"
+
+#include <QFocusEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMap>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using calc::Box;
+
+QRect toPixels(const ui::Control &c)
+{
+    auto px = [](int twips) { return int(std::lround(double(twips) / ui::twipsPerPixel)); };
+    return {px(c.left), px(c.top), px(c.width), px(c.height)};
+}
+
+// 宋体 where Windows has it, else the Song-style face Debian ships. Sizes in
+// pixels, so the boxes stay over the gaps in their labels at any font DPI.
+QFont songFont(ui::Font which)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")});
+    switch (which) {
+    case ui::Font::Default:
+        font.setPixelSize(12); // 9 pt at 96 dpi
+        break;
+    case ui::Font::Box:
+        font.setPixelSize(14); // 10.5 pt
+        break;
+    case ui::Font::Title:
+        font.setPixelSize(21); // 15.75 pt
+        font.setBold(true);
+        break;
+    }
+    return font;
+}
+
+QIcon atomIcon()
+{
+    QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+struct BoxName
+{
+    const char *name;
+    Box box;
+    const char *accessibleName;
+};
+
+constexpr std::array<BoxName, 6> boxNames{{
+    {"MHZ", Box::MHZ, "频率 MHz"},
+    {"CMA", Box::CMA, "A 毫米"},
+    {"CMB", Box::CMB, "B 毫米"},
+    {"CMC", Box::CMC, "C 毫米"},
+    {"CMD", Box::CMD, "D 毫米"},
+    {"CME", Box::CME, "总长度(+20) 毫米"},
+}};
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tolvera"));
+    setWindowIcon(atomIcon());
+    setFont(songFont(ui::Font::Default));
+    setFixedSize(ui::clientWidth / ui::twipsPerPixel, ui::clientHeight / ui::twipsPerPixel);
+    createControls();
+
+    connect(calculateButton, &QPushButton::clicked, this, &Form1::calculate);
+    connect(box(Box::MHZ), &QLineEdit::textEdited, this, &Form1::frequencyEdited);
+    box(Box::MHZ)->installEventFilter(this);
+    calculateButton->setFocus();
+}
+
+void Form1::createControls()
+{
+    QMap<QString, QWidget *> frames;
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+
+    for (const auto &c : ui::controls()) {
+        QWidget *parent = c.frame ? frames.value(QString::fromLatin1(c.frame)) : this;
+        const auto text = QString::fromUtf8(c.text);
+        QWidget *widget = nullptr;
+        switch (c.kind) {
+        case ui::Kind::Picture:
+            widget = new ui::Picture(QStringLiteral(":/diagram.svg"), parent);
+            break;
+        case ui::Kind::Label:
+            widget = new ui::Label(text, c.wraps, parent);
+            break;
+        case ui::Kind::Frame:
+            widget = new ui::Frame(text, parent);
+            frames.insert(QString::fromLatin1(c.name), widget);
+            break;
+        case ui::Kind::Button:
+            calculateButton = new QPushButton(text, parent);
+            // Enter on the focused button calculates, as Space does. It is not
+            // the window's default button: Enter in a text box does nothing.
+            calculateButton->setAutoDefault(true);
+            widget = calculateButton;
+            break;
+        case ui::Kind::TextBox: {
+            auto *edit = new QLineEdit(text, parent);
+            const auto *entry = std::find_if(boxNames.begin(), boxNames.end(), [&](const BoxName &b) {
+                return qstrcmp(b.name, c.name) == 0;
+            });
+            edit->setAccessibleName(QString::fromUtf8(entry->accessibleName));
+            boxes[static_cast<std::size_t>(entry->box)] = edit;
+            if (entry->box != Box::MHZ) {
+                // Results can be selected and copied, not typed over.
+                edit->setReadOnly(true);
+                edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, Qt::white);
+            edit->setPalette(palette);
+            widget = edit;
+            break;
+        }
+        }
+        widget->setObjectName(QString::fromLatin1(c.name));
+        widget->setGeometry(toPixels(c));
+        if (c.font != ui::Font::Default)
+            widget->setFont(songFont(c.font));
+        if (c.colour) {
+            QPalette palette = widget->palette();
+            palette.setColor(widget->foregroundRole(), QColor::fromRgb(*c.colour));
+            widget->setPalette(palette);
+        }
+        if (c.tabIndex && widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(*c.tabIndex, widget);
+    }
+
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+QString Form1::text(Box which) const { return box(which)->text(); }
+
+void Form1::setText(Box which, const QString &text)
+{
+    box(which)->setText(text);
+    box(which)->home(false); // a result too long for its box shows its leading digits
+}
+
+void Form1::select(Box which, qsizetype start, qsizetype length)
+{
+    box(which)->setSelection(int(start), int(length));
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == box(Box::MHZ) && event->type() == QEvent::FocusIn) {
+        // Only focus the user moved in with the keyboard: a click places the
+        // caret, and focus coming back from a message box or another window
+        // leaves the user where they were typing.
+        switch (static_cast<QFocusEvent *>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            calc::selectFrequency(*this);
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::calculate()
+{
+    rt::report(prompter, calc::calculate(*this, prompter));
+}
+
+void Form1::frequencyEdited()
+{
+    rt::report(prompter, calc::checkFrequency(*this, prompter));
+}

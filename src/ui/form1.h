@@ -1,0 +1,39 @@
+#pragma once
+
+#include "calc/boxes.h"
+#include "runtime/messagebox.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+// The calculator's one window. It holds no logic of its own: it lays out
+// the controls, owns the text of every box and routes three events to the
+// calculation and the frequency field checks.
+class Form1 : public QWidget, public calc::Boxes
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    QString text(calc::Box box) const override;
+    void setText(calc::Box box, const QString &text) override;
+    void select(calc::Box box, qsizetype start, qsizetype length) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void calculate();
+    void frequencyEdited();
+
+    QLineEdit *box(calc::Box which) const { return boxes[static_cast<std::size_t>(which)]; }
+
+    std::array<QLineEdit *, 6> boxes{};
+    QPushButton *calculateButton = nullptr;
+    rt::MessageBoxPrompter prompter{this};
+};

@@ -1,0 +1,500 @@
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QStringList resultNames{"CMA", "CMB", "CMC", "CMD", "CME"};
+const QStringList resultsFor101{"2127.56", "706.17", "69.41", "66.39", "2853.73"};
+
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+    QString frequency; // MHZ's text while the box was open
+};
+
+// Closes every modal box as soon as it opens, with its own button, and
+// remembers what it showed. Tests compare what was seen, so a box nobody
+// expected fails the test instead of hanging it.
+class BoxCloser : public QObject
+{
+public:
+    explicit BoxCloser(QLineEdit *frequency) : frequency(frequency)
+    {
+        connect(&timer, &QTimer::timeout, this, &BoxCloser::poll);
+        timer.start(10);
+    }
+
+    std::vector<SeenBox> seen;
+    QStringList frequencies() const
+    {
+        QStringList texts;
+        for (const auto &box : seen)
+            texts << box.frequency;
+        return texts;
+    }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            seen.push_back({modal->windowTitle(), QStringLiteral("<not a message box>"),
+                            QMessageBox::NoIcon, {}, {}});
+            modal->close();
+            return;
+        }
+        SeenBox s{box->windowTitle(), box->text(), box->icon(), {}, frequency->text()};
+        for (auto *button : box->buttons())
+            s.buttons << button->text();
+        seen.push_back(s);
+        box->buttons().constFirst()->click();
+    }
+
+    QLineEdit *frequency;
+    QTimer timer;
+};
+
+} // namespace
+
+class TestUi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void window();
+    void geometry_data();
+    void geometry();
+    void boxesSitInTheirLabelGaps_data();
+    void boxesSitInTheirLabelGaps();
+    void initialState();
+    void tabOrder();
+    void calculates_data();
+    void calculates();
+    void enterInTextBoxDoesNotCalculate();
+    void messageBoxes_data();
+    void messageBoxes();
+    void frequencyEdits_data();
+    void frequencyEdits();
+    void keyboardFocusSelectsAll_data();
+    void keyboardFocusSelectsAll();
+    void mouseFocusPlacesCaret();
+
+private:
+    template <typename T = QWidget>
+    T *control(const char *name) const
+    {
+        auto *widget = form->findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+    QStringList results() const;
+    // Keys go wherever the focus is, as a user's keys do.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void typeText(const QString &text);
+
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<BoxCloser> closer;
+};
+
+void TestUi::init()
+{
+    form = std::make_unique<Form1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    closer = std::make_unique<BoxCloser>(box("MHZ"));
+}
+
+void TestUi::cleanup()
+{
+    closer.reset();
+    form.reset();
+}
+
+QStringList TestUi::results() const
+{
+    QStringList texts;
+    for (const auto &name : resultNames)
+        texts << box(name.toLatin1().constData())->text();
+    return texts;
+}
+
+// After a message box the window takes the focus back; wait for it.
+static QWidget *focusWidget()
+{
+    if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }))
+        qFatal("nothing has the focus");
+    return QApplication::focusWidget();
+}
+
+void TestUi::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(focusWidget(), key, modifiers);
+}
+
+void TestUi::typeText(const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(focusWidget(), QString(c));
+        } else { // what an input method commits
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QApplication::sendEvent(focusWidget(), &commit);
+        }
+    }
+}
+
+void TestUi::window()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Tolvera"));
+    QCOMPARE(form->size(), QSize(257, 362));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!form->windowIcon().isNull());
+    QVERIFY(!form->windowIcon().pixmap(16, 16).isNull());
+}
+
+void TestUi::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QRect>("rect");
+
+    auto row = [](const char *name, const char *parent, QRect rect) {
+        QTest::newRow(name) << name << parent << rect;
+    };
+    row("Image1", "Form1", {8, 8, 124, 345});
+    row("Label2_0", "Form1", {38, 22, 22, 147});
+    row("Label2_1", "Form1", {40, 24, 22, 147});
+    row("Label3", "Form1", {16, 96, 12, 72});
+    row("Label4", "Form1", {136, 8, 113, 89});
+    row("Frame1_2", "Form1", {136, 104, 113, 41});
+    row("Frame1_0", "Form1", {136, 152, 113, 161});
+    row("MCount", "Form1", {136, 320, 113, 33});
+    row("MHZ", "Frame1_2", {24, 16, 57, 18});
+    row("Label1_11", "Frame1_2", {8, 19, 96, 12});
+    row("CMA", "Frame1_0", {24, 24, 57, 18});
+    row("CMB", "Frame1_0", {24, 48, 57, 18});
+    row("CMC", "Frame1_0", {24, 72, 57, 18});
+    row("CMD", "Frame1_0", {24, 96, 57, 18});
+    row("CME", "Frame1_0", {8, 136, 73, 18});
+    row("Label1_0", "Frame1_0", {8, 27, 102, 12});
+    row("Label1_1", "Frame1_0", {8, 51, 102, 12});
+    row("Label1_2", "Frame1_0", {8, 76, 102, 12});
+    row("Label1_3", "Frame1_0", {8, 99, 102, 12});
+    row("Label1_4", "Frame1_0", {8, 121, 72, 12});
+    row("Label1_5", "Frame1_0", {85, 139, 24, 12});
+}
+
+void TestUi::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parentName);
+    QFETCH(QRect, rect);
+
+    auto *widget = control(name.toLatin1().constData());
+    QCOMPARE(widget->parentWidget()->objectName(), parentName);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+// Each row reads "A: [box] 毫米": the box covers the run of spaces in its
+// label and nothing of the letter or the unit. That holds only with the
+// Song-style font's 6 px Latin and 12 px Chinese characters.
+void TestUi::boxesSitInTheirLabelGaps_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("f MHZ") << "Label1_11" << "MHZ";
+    QTest::newRow("A") << "Label1_0" << "CMA";
+    QTest::newRow("B") << "Label1_1" << "CMB";
+    QTest::newRow("C") << "Label1_2" << "CMC";
+    QTest::newRow("D") << "Label1_3" << "CMD";
+}
+
+void TestUi::boxesSitInTheirLabelGaps()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, box);
+    auto *l = control<QLabel>(label.toLatin1().constData());
+    auto *b = control(box.toLatin1().constData());
+
+    const auto text = l->text();
+    const QFontMetrics metrics(l->font());
+    const int letterEnd = l->x() + metrics.horizontalAdvance(text.left(text.indexOf(u' ')));
+    const int unitStart = l->x() + metrics.horizontalAdvance(text.left(text.lastIndexOf(u' ') + 1));
+    QVERIFY2(b->x() >= letterEnd, qPrintable(QStringLiteral("box starts at %1, letter ends at %2")
+                                                 .arg(b->x()).arg(letterEnd)));
+    QVERIFY2(b->geometry().right() < unitStart,
+             qPrintable(QStringLiteral("box ends at %1, unit starts at %2")
+                            .arg(b->geometry().right()).arg(unitStart)));
+    QVERIFY(b->geometry().top() <= l->geometry().top());
+    QVERIFY(b->geometry().bottom() >= l->geometry().bottom());
+    QCOMPARE(metrics.height(), 12);
+}
+
+void TestUi::initialState()
+{
+    QCOMPARE(box("MHZ")->text(), QStringLiteral("101.00"));
+    QCOMPARE(results(), QStringList(5, QString()));
+    QCOMPARE(QApplication::focusWidget(), control("MCount"));
+    for (const auto &name : resultNames) {
+        auto *result = box(name.toLatin1().constData());
+        QVERIFY(result->isReadOnly());
+        QVERIFY(result->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!result->accessibleName().isEmpty());
+    }
+    QCOMPARE(box("CMA")->accessibleName(), QStringLiteral("A 毫米"));
+    QVERIFY(!box("MHZ")->isReadOnly());
+    QCOMPARE(control<QPushButton>("MCount")->text(), QStringLiteral("输出结果(&Count)"));
+}
+
+void TestUi::tabOrder()
+{
+    const QStringList forward{"CMD", "CMC", "CMB", "CMA", "MHZ", "CME", "MCount"};
+    QStringList visited;
+    for (int i = 0; i < forward.size(); ++i) {
+        key(Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, forward);
+
+    visited.clear();
+    for (int i = 0; i < forward.size(); ++i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QStringList backward{"CME", "MHZ", "CMA", "CMB", "CMC", "CMD", "MCount"};
+    QCOMPARE(visited, backward);
+    QVERIFY(closer->seen.empty());
+}
+
+void TestUi::calculates_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    QTest::newRow("Enter on the button at start") << "MCount" << int(Qt::Key_Enter) << 0;
+    QTest::newRow("Return on the button at start") << "MCount" << int(Qt::Key_Return) << 0;
+    QTest::newRow("Space on the button at start") << "MCount" << int(Qt::Key_Space) << 0;
+    QTest::newRow("Alt+C from the frequency box") << "MHZ" << int(Qt::Key_C) << int(Qt::AltModifier);
+    QTest::newRow("Alt+C from a result box") << "CME" << int(Qt::Key_C) << int(Qt::AltModifier);
+}
+
+void TestUi::calculates()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+
+    control(focus.toLatin1().constData())->setFocus(Qt::OtherFocusReason);
+    this->key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(results(), resultsFor101);
+    QCOMPARE(box("MHZ")->text(), QStringLiteral("101.00"));
+    QVERIFY(closer->seen.empty());
+}
+
+void TestUi::enterInTextBoxDoesNotCalculate()
+{
+    box("MHZ")->setFocus(Qt::OtherFocusReason);
+    key(Qt::Key_Return);
+    key(Qt::Key_Enter);
+    QTest::qWait(50);
+    QCOMPARE(results(), QStringList(5, QString()));
+    QVERIFY(closer->seen.empty());
+}
+
+void TestUi::messageBoxes_data()
+{
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+    QTest::addColumn<QStringList>("resultsAfter");
+
+    const QStringList empty(5, QString());
+    QTest::newRow("input error") << "abc" << "出错啦..." << "输入错误!请检查..."
+                                 << QMessageBox::Critical << empty;
+    QTest::newRow("missing frequency") << "  " << "缺少数据..." << "无法计算,请输入发射频率..."
+                                       << QMessageBox::Warning << empty;
+    QTest::newRow("overflow report") << "1e-305" << "Tolvera" << "运行时错误 '6':\n\n溢出"
+                                     << QMessageBox::Critical << empty;
+    QTest::newRow("overflow after A to D") << "1.2e-303" << "Tolvera" << "运行时错误 '6':\n\n溢出"
+                                           << QMessageBox::Critical << QStringList();
+}
+
+void TestUi::messageBoxes()
+{
+    QFETCH(QString, frequency);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QMessageBox::Icon, icon);
+    QFETCH(QStringList, resultsAfter);
+
+    box("MHZ")->setText(frequency);
+    QVERIFY(closer->seen.empty()); // text set by the program is not checked
+    control<QPushButton>("MCount")->click();
+
+    QCOMPARE(closer->seen.size(), 1u);
+    const auto &seen = closer->seen.front();
+    QCOMPARE(seen.title, title);
+    QCOMPARE(seen.text, text);
+    QCOMPARE(seen.icon, icon);
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
+    if (!resultsAfter.isEmpty())
+        QCOMPARE(results(), resultsAfter);
+    else // A to D written before the failure, E left as it was
+        QCOMPARE(box("CME")->text(), QString());
+    // The window carries on and calculates again.
+    QVERIFY(form->isVisible());
+    box("MHZ")->setText(QStringLiteral("101.00"));
+    control<QPushButton>("MCount")->click();
+    QCOMPARE(results(), resultsFor101);
+    QCOMPARE(closer->seen.size(), 1u);
+}
+
+void TestUi::frequencyEdits_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("keys"); // text to type, or <Key> names
+    QTest::addColumn<QString>("final");
+    QTest::addColumn<QStringList>("warnedAt"); // MHZ's text at each message
+
+    const QStringList none;
+    const QStringList bs(6, "<Backspace>");
+    const QStringList del(6, "<Delete>");
+    QTest::newRow("delete 101.00 from its end") << "101.00" << QStringList{"<End>"} + bs << ""
+                                                << QStringList{""};
+    QTest::newRow("delete 101.00 from its front")
+        << "101.00" << QStringList{"<Home>"} + del << "" << QStringList{".00", "00", "0", ""};
+    QTest::newRow("type 0.5 into an empty box") << "" << QStringList{"0.5"} << "0.5"
+                                                << QStringList{"0", "0."};
+    QTest::newRow("minus into an empty box") << "" << QStringList{"-"} << "-" << QStringList{"-"};
+    QTest::newRow("one into an empty box") << "" << QStringList{"1"} << "1" << none;
+    QTest::newRow("minus over the selected text") << "101.00" << QStringList{"<SelectAll>", "-"}
+                                                  << "-" << QStringList{"-"};
+    QTest::newRow("minus in front of 101.00") << "101.00" << QStringList{"<Home>", "-"}
+                                              << "-101.00" << none;
+    QTest::newRow("select all and type 1") << "101.00" << QStringList{"<SelectAll>", "1"} << "1"
+                                           << none;
+    QTest::newRow("type 145 after clearing") << "101.00" << QStringList{"<SelectAll>", "145"}
+                                             << "145" << none;
+    QTest::newRow("cut everything") << "101.00" << QStringList{"<SelectAll>", "<Cut>"} << ""
+                                    << QStringList{""};
+    QTest::newRow("paste a zero over everything")
+        << "101.00" << QStringList{"<SelectAll>", "<Paste>"} << "0" << QStringList{"0"};
+    QTest::newRow("undo back to zero") << "0" << QStringList{"<End>", "5", "<Undo>"} << "0"
+                                       << QStringList{"0"};
+    QTest::newRow("full-width digits") << "" << QStringList{"１４５"} << "１４５" << none;
+    QTest::newRow("full-width zero") << "" << QStringList{"０"} << "０" << QStringList{"０"};
+}
+
+void TestUi::frequencyEdits()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, final);
+    QFETCH(QStringList, warnedAt);
+
+    QApplication::clipboard()->setText(QStringLiteral("0"));
+    auto *mhz = box("MHZ");
+    mhz->setText(start);
+    mhz->setFocus(Qt::MouseFocusReason);
+    mhz->end(false);
+
+    for (const auto &k : keys) {
+        if (k == "<End>")
+            key(Qt::Key_End);
+        else if (k == "<Home>")
+            key(Qt::Key_Home);
+        else if (k == "<Backspace>")
+            key(Qt::Key_Backspace);
+        else if (k == "<Delete>")
+            key(Qt::Key_Delete);
+        else if (k == "<SelectAll>")
+            key(Qt::Key_A, Qt::ControlModifier);
+        else if (k == "<Cut>")
+            key(Qt::Key_X, Qt::ControlModifier);
+        else if (k == "<Paste>")
+            key(Qt::Key_V, Qt::ControlModifier);
+        else if (k == "<Undo>")
+            key(Qt::Key_Z, Qt::ControlModifier);
+        else
+            typeText(k);
+    }
+
+    QCOMPARE(mhz->text(), final);
+    QCOMPARE(closer->frequencies(), warnedAt);
+    for (const auto &seen : closer->seen) {
+        QCOMPARE(seen.title, QStringLiteral("出错啦..."));
+        QCOMPARE(seen.text, QStringLiteral("输入错误!请检查..."));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
+    }
+    QCOMPARE(results(), QStringList(5, QString()));
+}
+
+void TestUi::keyboardFocusSelectsAll_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Tab, start-up value") << "101.00" << int(Qt::Key_Tab);
+    QTest::newRow("Tab, long text") << QString(300, u'7') << int(Qt::Key_Tab);
+    QTest::newRow("Shift+Tab, start-up value") << "101.00" << int(Qt::Key_Backtab);
+}
+
+void TestUi::keyboardFocusSelectsAll()
+{
+    QFETCH(QString, text);
+    QFETCH(int, key);
+
+    auto *mhz = box("MHZ");
+    mhz->setText(text);
+    // MHZ follows CMA and precedes CME in the tab order.
+    control(key == Qt::Key_Tab ? "CMA" : "CME")->setFocus(Qt::OtherFocusReason);
+    this->key(Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+
+    QCOMPARE(QApplication::focusWidget(), mhz);
+    QCOMPARE(mhz->selectionStart(), 0);
+    QCOMPARE(mhz->selectedText(), text);
+    // The next key replaces the whole value.
+    typeText(QStringLiteral("1"));
+    QCOMPARE(mhz->text(), QStringLiteral("1"));
+}
+
+void TestUi::mouseFocusPlacesCaret()
+{
+    auto *mhz = box("MHZ");
+    QTest::mouseClick(mhz, Qt::LeftButton, {}, QPoint(mhz->width() - 3, mhz->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), mhz);
+    QVERIFY(!mhz->hasSelectedText());
+    QCOMPARE(mhz->cursorPosition(), mhz->text().size());
+}
+
+QTEST_MAIN(TestUi)
+#include "test_ui.moc"
