@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages a task needs are installed.
-#   scripts/deps.sh build|test|screenshot
+#   scripts/deps.sh build|test|screenshot|bench
 # As root, installs what is missing with apt-get; otherwise prints the
 # apt-get line to run and fails.
 set -euo pipefail
@@ -8,12 +8,14 @@ set -euo pipefail
 build=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-arphic-uming)
 test=("${build[@]}" locales xvfb xauth x11-utils)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
+bench=("${build[@]}" xvfb xauth libxcb1-dev)
 
 case "${1:-}" in
     build) wanted=("${build[@]}") ;;
     test) wanted=("${test[@]}") ;;
     screenshot) wanted=("${screenshot[@]}") ;;
-    *) echo "usage: $0 build|test|screenshot" >&2; exit 2 ;;
+    bench) wanted=("${bench[@]}") ;;
+    *) echo "usage: $0 build|test|screenshot|bench" >&2; exit 2 ;;
 esac
 
 missing=()
