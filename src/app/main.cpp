@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "ui/layout.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tolvera"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    // Message boxes too, and no second font family to load at start.
+    QApplication::setFont(ui::qtFont(ui::Font::Default));
 
     Form1 form;
     form.show();

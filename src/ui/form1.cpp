@@ -29,27 +29,6 @@ QRect toPixels(const ui::Control &c)
     return {px(c.left), px(c.top), px(c.width), px(c.height)};
 }
 
-// 宋体 where Windows has it, else the Song-style face Debian ships. Sizes in
-// pixels, so the boxes stay over the gaps in their labels at any font DPI.
-QFont songFont(ui::Font which)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")});
-    switch (which) {
-    case ui::Font::Default:
-        font.setPixelSize(12); // 9 pt at 96 dpi
-        break;
-    case ui::Font::Box:
-        font.setPixelSize(14); // 10.5 pt
-        break;
-    case ui::Font::Title:
-        font.setPixelSize(21); // 15.75 pt
-        font.setBold(true);
-        break;
-    }
-    return font;
-}
-
 QIcon atomIcon()
 {
     QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
@@ -91,7 +70,7 @@ Form1::Form1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tolvera"));
     setWindowIcon(atomIcon());
-    setFont(songFont(ui::Font::Default));
+    setFont(ui::qtFont(ui::Font::Default));
     setFixedSize(ui::clientWidth / ui::twipsPerPixel, ui::clientHeight / ui::twipsPerPixel);
     createControls();
 
@@ -150,7 +129,7 @@ void Form1::createControls()
         widget->setObjectName(QString::fromLatin1(c.name));
         widget->setGeometry(toPixels(c));
         if (c.font != ui::Font::Default)
-            widget->setFont(songFont(c.font));
+            widget->setFont(ui::qtFont(c.font));
         if (c.colour) {
             QPalette palette = widget->palette();
             palette.setColor(widget->foregroundRole(), QColor::fromRgb(*c.colour));

@@ -1,5 +1,7 @@
 #include "ui/layout.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace ui {
@@ -51,5 +53,27 @@ constexpr std::array table{
 } // namespace
 
 std::span<const Control> controls() { return table; }
+
+// Sizes in pixels, so the boxes stay over the gaps in their labels at any
+// font DPI. The Debian face comes first: looking up a family that is not
+// installed costs a fontconfig fallback search at every start.
+QFont qtFont(Font which)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun")});
+    switch (which) {
+    case Font::Default:
+        font.setPixelSize(12); // 9 pt at 96 dpi
+        break;
+    case Font::Box:
+        font.setPixelSize(14); // 10.5 pt
+        break;
+    case Font::Title:
+        font.setPixelSize(21); // 15.75 pt
+        font.setBold(true);
+        break;
+    }
+    return font;
+}
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRgb>
 
 #include <optional>
@@ -37,5 +38,8 @@ constexpr int clientHeight = 5430;
 
 // Every control, in creation order: later ones are drawn on top.
 std::span<const Control> controls();
+
+// The font itself: 宋体, or the Song-style face Debian ships.
+QFont qtFont(Font which);
 
 } // namespace ui
