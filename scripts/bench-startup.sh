@@ -8,8 +8,8 @@ runs=${1:-20}
 
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     bash scripts/deps.sh bench
-    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTOLVERA_BENCH=ON >/dev/null
-    cmake --build build-release --parallel "$(nproc)" >/dev/null
+    cmake --preset release -DTOLVERA_BENCH=ON >/dev/null
+    cmake --build --preset release --parallel "$(nproc)" >/dev/null
     TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$runs"
 fi
 

@@ -7,11 +7,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build -DBUILD_TESTING=ON
-cmake --build build --parallel "$jobs"
-ctest --test-dir build --output-on-failure
-
-cmake -S . -B build-asan -DBUILD_TESTING=ON -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVERA_SANITIZE=ON -DTOLVERA_FUZZ=ON
-cmake --build build-asan --parallel "$jobs"
-ctest --test-dir build-asan --output-on-failure
+for preset in dev asan; do
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" --parallel "$jobs"
+    ctest --preset "$preset" --output-on-failure
+done
