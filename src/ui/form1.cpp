@@ -74,10 +74,10 @@ Form1::Form1(QWidget *parent)
     setFixedSize(ui::clientWidth / ui::twipsPerPixel, ui::clientHeight / ui::twipsPerPixel);
     createControls();
 
-    connect(calculateButton, &QPushButton::clicked, this, &Form1::calculate);
+    connect(MCount, &QPushButton::clicked, this, &Form1::calculate);
     connect(box(Box::MHZ), &QLineEdit::textEdited, this, &Form1::frequencyEdited);
     box(Box::MHZ)->installEventFilter(this);
-    calculateButton->setFocus();
+    MCount->setFocus();
 }
 
 void Form1::createControls()
@@ -101,17 +101,18 @@ void Form1::createControls()
             frames.insert(QString::fromLatin1(c.name), widget);
             break;
         case ui::Kind::Button:
-            calculateButton = new QPushButton(text, parent);
+            MCount = new QPushButton(text, parent);
             // Enter on the focused button calculates, as Space does. It is not
             // the window's default button: Enter in a text box does nothing.
-            calculateButton->setAutoDefault(true);
-            widget = calculateButton;
+            MCount->setAutoDefault(true);
+            widget = MCount;
             break;
         case ui::Kind::TextBox: {
             auto *edit = new QLineEdit(text, parent);
             const auto *entry = std::find_if(boxNames.begin(), boxNames.end(), [&](const BoxName &b) {
                 return qstrcmp(b.name, c.name) == 0;
             });
+            Q_ASSERT(entry != boxNames.end());
             edit->setAccessibleName(QString::fromUtf8(entry->accessibleName));
             boxes[static_cast<std::size_t>(entry->box)] = edit;
             if (entry->box != Box::MHZ) {

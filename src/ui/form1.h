@@ -34,6 +34,6 @@ private:
     QLineEdit *box(calc::Box which) const { return boxes[static_cast<std::size_t>(which)]; }
 
     std::array<QLineEdit *, 6> boxes{};
-    QPushButton *calculateButton = nullptr;
+    QPushButton *MCount = nullptr;
     rt::MessageBoxPrompter prompter{this};
 };
