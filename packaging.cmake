@@ -17,4 +17,6 @@ set(CPACK_STRIP_FILES ON)
 # Not found by the library scan: the X11 platform plugin and the Song-style
 # face the layout is measured for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming")
+# Qt's own texts in Chinese (context menus).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

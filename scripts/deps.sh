@@ -5,7 +5,7 @@
 # apt-get line to run and fails.
 set -euo pipefail
 
-build=(cmake g++ make qt6-base-dev qt6-svg-dev fonts-arphic-uming)
+build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-arphic-uming)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)

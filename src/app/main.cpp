@@ -2,7 +2,9 @@
 #include "ui/layout.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -10,7 +12,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tolvera"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TOLVERA_APP_ID));
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(chinese);
+    // Qt's own texts too: the edit boxes' context menus.
+    QTranslator qtTexts;
+    if (qtTexts.load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // Message boxes too, and no second font family to load at start.
     QApplication::setFont(ui::qtFont(ui::Font::Default));
 
