@@ -99,6 +99,7 @@ private slots:
     void keyboardFocusSelectsAll_data();
     void keyboardFocusSelectsAll();
     void mouseFocusPlacesCaret();
+    void reactivationKeepsCaret();
 
 private:
     template <typename T = QWidget>
@@ -494,6 +495,24 @@ void TestUi::mouseFocusPlacesCaret()
     QCOMPARE(QApplication::focusWidget(), mhz);
     QVERIFY(!mhz->hasSelectedText());
     QCOMPARE(mhz->cursorPosition(), mhz->text().size());
+}
+
+void TestUi::reactivationKeepsCaret()
+{
+    auto *mhz = box("MHZ");
+    mhz->setFocus(Qt::MouseFocusReason);
+    mhz->setCursorPosition(3);
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
+    QCOMPARE(QApplication::focusWidget(), mhz);
+    QVERIFY(!mhz->hasSelectedText());
+    QCOMPARE(mhz->cursorPosition(), 3);
 }
 
 QTEST_MAIN(TestUi)
