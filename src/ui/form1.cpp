@@ -92,6 +92,7 @@ void Form1::createControls()
         switch (c.kind) {
         case ui::Kind::Picture:
             widget = new ui::Picture(QStringLiteral(":/diagram.svg"), parent);
+            widget->setAccessibleName(QStringLiteral("J型天线尺寸示意图"));
             break;
         case ui::Kind::Label:
             widget = new ui::Label(text, c.wraps, parent);
