@@ -100,6 +100,7 @@ private slots:
     void keyboardFocusSelectsAll();
     void mouseFocusPlacesCaret();
     void reactivationKeepsCaret();
+    void closingTheWindowEndsTheProgram(); // last: it ends the event loop
 
 private:
     template <typename T = QWidget>
@@ -513,6 +514,18 @@ void TestUi::reactivationKeepsCaret()
     QCOMPARE(QApplication::focusWidget(), mhz);
     QVERIFY(!mhz->hasSelectedText());
     QCOMPARE(mhz->cursorPosition(), 3);
+}
+
+void TestUi::closingTheWindowEndsTheProgram()
+{
+    bool timedOut = false;
+    QTimer::singleShot(0, form.get(), &QWidget::close);
+    QTimer::singleShot(5000, qApp, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!timedOut);
 }
 
 QTEST_MAIN(TestUi)
