@@ -95,11 +95,19 @@ void TestCalc::calculate_data()
     QTest::newRow("zero") << "0" << unchanged << std::optional(calc::inputError()) << false;
     QTest::newRow("zero with decimals") << "0.00" << unchanged << std::optional(calc::inputError()) << false;
     QTest::newRow("negative zero") << "-0" << unchanged << std::optional(calc::inputError()) << false;
-    QTest::newRow("tab only") << "\t" << unchanged << std::optional(calc::inputError()) << false;
+    QTest::newRow("right-to-left override")
+        << "\u202e145" << unchanged << std::optional(calc::inputError()) << false;
+    QTest::newRow("pasted with a no-break space")
+        << "\u00a0145" << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none << false;
+    QTest::newRow("pasted with a minus sign")
+        << "\u2212101" << QStringList{"-2127.56", "-706.17", "-69.41", "-66.39", "-2813.73"} << none << false;
     QTest::newRow("empty") << "" << unchanged << std::optional(calc::missingFrequency()) << false;
     QTest::newRow("blanks") << "   " << unchanged << std::optional(calc::missingFrequency()) << false;
     QTest::newRow("full-width blanks")
         << "\u3000\u3000" << unchanged << std::optional(calc::missingFrequency()) << false;
+    QTest::newRow("tab only") << "\t" << unchanged << std::optional(calc::missingFrequency()) << false;
+    QTest::newRow("invisible characters only")
+        << "\u200b\u200f\n" << unchanged << std::optional(calc::missingFrequency()) << false;
 
     QTest::newRow("overflow on reading") << "1e400" << unchanged << none << true;
     QTest::newRow("A overflows, nothing written") << "1e-305" << unchanged << none << true;

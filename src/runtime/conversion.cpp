@@ -9,20 +9,49 @@ namespace rt {
 
 namespace {
 
-constexpr char16_t ideographicSpace = u'\u3000';
 constexpr char16_t ideographicFullStop = u'\u3002';
+constexpr char16_t minusSign = u'\u2212';
 
-// Full-width forms (U+FF01..U+FF5E) and the ideographic space as ASCII.
+// Full-width forms (U+FF01..U+FF5E) as ASCII, and the minus sign that web
+// pages and word processors print as a hyphen-minus.
 char16_t narrow(char16_t c)
 {
     if (c >= 0xFF01 && c <= 0xFF5E)
         return char16_t(c - 0xFEE0);
-    if (c == ideographicSpace)
-        return u' ';
+    if (c == minusSign)
+        return u'-';
     return c;
 }
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+// What text pasted from web pages and chats carries around a number without
+// showing it: every kind of space and line break, zero-width characters and
+// direction marks. The right-to-left override is not among them: it makes
+// "145" show as "541", and a field must not read as another number than
+// the one it shows.
+bool isBlank(char16_t c)
+{
+    switch (c) {
+    case u'\t': case u'\n': case u'\v': case u'\f': case u'\r': case u'\u0085':
+    case u'\u200B': case u'\u200C': case u'\u200D': // zero-width space, non-joiner, joiner
+    case u'\u200E': case u'\u200F':                 // direction marks
+    case u'\u202A': case u'\u202B': case u'\u202C': case u'\u202D': // embeddings, pop, LTR override
+    case u'\u2060':                                 // word joiner
+    case u'\u2066': case u'\u2067': case u'\u2068': case u'\u2069': // isolates
+    case u'\uFEFF':                                 // byte-order mark
+        return true;
+    default:
+        break;
+    }
+    switch (QChar::category(c)) {
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isSign(char16_t c) { return c == u'+' || c == u'-'; }
 
@@ -35,7 +64,7 @@ public:
     // False when the text does not start with a number.
     bool scan()
     {
-        while (isBlank(peek()))
+        while (pos < text.size() && isBlank(text[pos].unicode()))
             ++pos;
         if (isSign(peek()) && take() == u'-')
             mantissa += '-';
@@ -127,12 +156,11 @@ Number val(QStringView text)
 
 QString trim(QStringView text)
 {
-    auto isSpace = [](QChar c) { return c == u' ' || c == QChar(ideographicSpace); };
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isSpace(text[begin]))
+    while (begin < end && isBlank(text[begin].unicode()))
         ++begin;
-    while (end > begin && isSpace(text[end - 1]))
+    while (end > begin && isBlank(text[end - 1].unicode()))
         --end;
     return text.sliced(begin, end - begin).toString();
 }

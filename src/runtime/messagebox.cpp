@@ -14,7 +14,9 @@ void MessageBoxPrompter::show(const Message &message)
         box.setFont(owner->font());
     // A Chinese desktop labels the one button "确定", whatever Qt's translations say.
     box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    open = true;
     box.exec();
+    open = false;
     // Hand the keyboard back to the window the user was typing in, even
     // where the window manager would leave it nowhere.
     if (owner)

@@ -15,8 +15,12 @@ public:
     explicit MessageBoxPrompter(QWidget *owner) : owner(owner) {}
     void show(const Message &message) override;
 
+    // True while a box is on screen, waiting for the user.
+    bool isOpen() const { return open; }
+
 private:
     QPointer<QWidget> owner;
+    bool open = false;
 };
 
 } // namespace rt
