@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,9 +30,10 @@ struct SeenBox
     QString frequency; // MHZ's text while the box was open
 };
 
-// Closes every modal box as soon as it opens, with its own button, and
-// remembers what it showed. Tests compare what was seen, so a box nobody
-// expected fails the test instead of hanging it.
+// Closes every modal box with its own button, as soon as it opens or once
+// it has been open for `linger` ms, and remembers what it showed. Tests
+// compare what was seen, so a box nobody expected fails the test instead
+// of hanging it.
 class BoxCloser : public QObject
 {
 public:
@@ -40,6 +44,7 @@ public:
     }
 
     std::vector<SeenBox> seen;
+    int linger = 0;
     QStringList frequencies() const
     {
         QStringList texts;
@@ -54,22 +59,37 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
+        if (modal != current) {
+            current = modal;
+            openFor.start();
+            record(modal);
+        }
+        if (openFor.elapsed() < linger)
+            return;
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            box->buttons().constFirst()->click();
+        else
+            modal->close();
+    }
+
+    void record(QWidget *modal)
+    {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box) {
             seen.push_back({modal->windowTitle(), QStringLiteral("<not a message box>"),
                             QMessageBox::NoIcon, {}, {}});
-            modal->close();
             return;
         }
         SeenBox s{box->windowTitle(), box->text(), box->icon(), {}, frequency->text()};
         for (auto *button : box->buttons())
             s.buttons << button->text();
         seen.push_back(s);
-        box->buttons().constFirst()->click();
     }
 
     QLineEdit *frequency;
     QTimer timer;
+    QPointer<QWidget> current;
+    QElapsedTimer openFor;
 };
 
 } // namespace
@@ -98,6 +118,7 @@ private slots:
     void frequencyEdits();
     void keyboardFocusSelectsAll_data();
     void keyboardFocusSelectsAll();
+    void mouseFocusPlacesCaret_data();
     void mouseFocusPlacesCaret();
     void reactivationKeepsCaret();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
@@ -300,12 +321,16 @@ void TestUi::calculates_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("clickAtOnce"); // a click on the button right after the key
 
-    QTest::newRow("Enter on the button at start") << "MCount" << int(Qt::Key_Enter) << 0;
-    QTest::newRow("Return on the button at start") << "MCount" << int(Qt::Key_Return) << 0;
-    QTest::newRow("Space on the button at start") << "MCount" << int(Qt::Key_Space) << 0;
-    QTest::newRow("Alt+C from the frequency box") << "MHZ" << int(Qt::Key_C) << int(Qt::AltModifier);
-    QTest::newRow("Alt+C from a result box") << "CME" << int(Qt::Key_C) << int(Qt::AltModifier);
+    QTest::newRow("Enter on the button at start") << "MCount" << int(Qt::Key_Enter) << 0 << false;
+    QTest::newRow("Return on the button at start") << "MCount" << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Space on the button at start") << "MCount" << int(Qt::Key_Space) << 0 << false;
+    QTest::newRow("Alt+C from the frequency box")
+        << "MHZ" << int(Qt::Key_C) << int(Qt::AltModifier) << false;
+    QTest::newRow("Alt+C from a result box") << "CME" << int(Qt::Key_C) << int(Qt::AltModifier) << false;
+    QTest::newRow("Alt+C and a click at once are one press")
+        << "MHZ" << int(Qt::Key_C) << int(Qt::AltModifier) << true;
 }
 
 void TestUi::calculates()
@@ -313,10 +338,16 @@ void TestUi::calculates()
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(bool, clickAtOnce);
 
+    QSignalSpy presses(control<QPushButton>("MCount"), &QAbstractButton::clicked);
     control(focus.toLatin1().constData())->setFocus(Qt::OtherFocusReason);
     this->key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (clickAtOnce)
+        QTest::mouseClick(control("MCount"), Qt::LeftButton);
     QTRY_COMPARE(results(), resultsFor101);
+    QTest::qWait(200); // longer than the button shows a shortcut's press
+    QCOMPARE(presses.size(), 1);
     QCOMPARE(box("MHZ")->text(), QStringLiteral("101.00"));
     QVERIFY(closer->seen.empty());
 }
@@ -338,16 +369,24 @@ void TestUi::messageBoxes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QMessageBox::Icon>("icon");
     QTest::addColumn<QStringList>("resultsAfter");
+    QTest::addColumn<QString>("press"); // how the user calculates
 
     const QStringList empty(5, QString());
+    const QString click = QStringLiteral("click");
     QTest::newRow("input error") << "abc" << "出错啦..." << "输入错误!请检查..."
-                                 << QMessageBox::Critical << empty;
+                                 << QMessageBox::Critical << empty << click;
     QTest::newRow("missing frequency") << "  " << "缺少数据..." << "无法计算,请输入发射频率..."
-                                       << QMessageBox::Warning << empty;
+                                       << QMessageBox::Warning << empty << click;
     QTest::newRow("overflow report") << "1e-305" << "Tolvera" << "运行时错误 '6':\n\n溢出"
-                                     << QMessageBox::Critical << empty;
+                                     << QMessageBox::Critical << empty << click;
     QTest::newRow("overflow after A to D") << "1.2e-303" << "Tolvera" << "运行时错误 '6':\n\n溢出"
-                                           << QMessageBox::Critical << QStringList();
+                                           << QMessageBox::Critical << QStringList() << click;
+    QTest::newRow("input error, Alt+C and a click at once")
+        << "abc" << "出错啦..." << "输入错误!请检查..." << QMessageBox::Critical << empty
+        << "Alt+C, click";
+    QTest::newRow("input error, a second press while the box is open")
+        << "abc" << "出错啦..." << "输入错误!请检查..." << QMessageBox::Critical << empty
+        << "click, click";
 }
 
 void TestUi::messageBoxes()
@@ -357,10 +396,24 @@ void TestUi::messageBoxes()
     QFETCH(QString, text);
     QFETCH(QMessageBox::Icon, icon);
     QFETCH(QStringList, resultsAfter);
+    QFETCH(QString, press);
 
+    auto *button = control<QPushButton>("MCount");
     box("MHZ")->setText(frequency);
     QVERIFY(closer->seen.empty()); // text set by the program is not checked
-    control<QPushButton>("MCount")->click();
+    if (press == "click") {
+        button->click();
+    } else {
+        // The user is slower than the second press: the box is still open.
+        closer->linger = 300;
+        if (press == "Alt+C, click")
+            key(Qt::Key_C, Qt::AltModifier);
+        else // a press already on its way when the box opens
+            QTimer::singleShot(50, button, &QAbstractButton::click);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::qWait(200);
+        closer->linger = 0;
+    }
 
     QCOMPARE(closer->seen.size(), 1u);
     const auto &seen = closer->seen.front();
@@ -410,6 +463,10 @@ void TestUi::frequencyEdits_data()
                                     << QStringList{""};
     QTest::newRow("paste a zero over everything")
         << "101.00" << QStringList{"<SelectAll>", "<Paste>"} << "0" << QStringList{"0"};
+    QTest::newRow("paste 145 behind a no-break space")
+        << "101.00" << QStringList{"<SelectAll>", "<Paste \u00a0145>"} << "\u00a0145" << none;
+    QTest::newRow("paste 145 behind a line break")
+        << "101.00" << QStringList{"<SelectAll>", "<Paste \n145>"} << "\n145" << none;
     QTest::newRow("undo back to zero") << "0" << QStringList{"<End>", "5", "<Undo>"} << "0"
                                        << QStringList{"0"};
     QTest::newRow("full-width digits") << "" << QStringList{"１４５"} << "１４５" << none;
@@ -444,7 +501,10 @@ void TestUi::frequencyEdits()
             key(Qt::Key_X, Qt::ControlModifier);
         else if (k == "<Paste>")
             key(Qt::Key_V, Qt::ControlModifier);
-        else if (k == "<Undo>")
+        else if (k.startsWith("<Paste ")) {
+            QApplication::clipboard()->setText(k.mid(7).chopped(1));
+            key(Qt::Key_V, Qt::ControlModifier);
+        } else if (k == "<Undo>")
             key(Qt::Key_Z, Qt::ControlModifier);
         else
             typeText(k);
@@ -465,18 +525,24 @@ void TestUi::keyboardFocusSelectsAll_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("key");
-    QTest::newRow("Tab, start-up value") << "101.00" << int(Qt::Key_Tab);
-    QTest::newRow("Tab, long text") << QString(300, u'7') << int(Qt::Key_Tab);
-    QTest::newRow("Shift+Tab, start-up value") << "101.00" << int(Qt::Key_Backtab);
+    QTest::addColumn<int>("selectedBefore"); // characters selected from the second one
+    QTest::newRow("Tab, start-up value") << "101.00" << int(Qt::Key_Tab) << 0;
+    QTest::newRow("Tab, long text") << QString(300, u'7') << int(Qt::Key_Tab) << 0;
+    QTest::newRow("Shift+Tab, start-up value") << "101.00" << int(Qt::Key_Backtab) << 0;
+    // A line edit keeps a selection it already has; the window selects all.
+    QTest::newRow("Tab, part already selected") << "101.00" << int(Qt::Key_Tab) << 2;
 }
 
 void TestUi::keyboardFocusSelectsAll()
 {
     QFETCH(QString, text);
     QFETCH(int, key);
+    QFETCH(int, selectedBefore);
 
     auto *mhz = box("MHZ");
     mhz->setText(text);
+    if (selectedBefore)
+        mhz->setSelection(1, selectedBefore);
     // MHZ follows CMA and precedes CME in the tab order.
     control(key == Qt::Key_Tab ? "CMA" : "CME")->setFocus(Qt::OtherFocusReason);
     this->key(Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
@@ -489,13 +555,33 @@ void TestUi::keyboardFocusSelectsAll()
     QCOMPARE(mhz->text(), QStringLiteral("1"));
 }
 
+void TestUi::mouseFocusPlacesCaret_data()
+{
+    QTest::addColumn<int>("caret"); // where the click lands, or -1: focus by mouse, no click
+    QTest::newRow("click after the first digit") << 1;
+    QTest::newRow("click at the end") << 6;
+    QTest::newRow("mouse focus without a click") << -1;
+}
+
 void TestUi::mouseFocusPlacesCaret()
 {
+    QFETCH(int, caret);
     auto *mhz = box("MHZ");
-    QTest::mouseClick(mhz, Qt::LeftButton, {}, QPoint(mhz->width() - 3, mhz->height() / 2));
+    if (caret < 0) {
+        mhz->setCursorPosition(2);
+        mhz->setFocus(Qt::MouseFocusReason);
+    } else {
+        // The last point whose click puts the caret there.
+        QPoint at(mhz->width() - 3, mhz->height() / 2);
+        while (mhz->cursorPositionAt(at) > caret)
+            at.rx()--;
+        mhz->setCursorPosition(caret == 1 ? 6 : 0);
+        QTest::mouseClick(mhz, Qt::LeftButton, {}, at);
+    }
+    QTest::qWait(20); // a deferred select-all would show now
     QCOMPARE(QApplication::focusWidget(), mhz);
     QVERIFY(!mhz->hasSelectedText());
-    QCOMPARE(mhz->cursorPosition(), mhz->text().size());
+    QCOMPARE(mhz->cursorPosition(), caret < 0 ? 2 : caret);
 }
 
 void TestUi::reactivationKeepsCaret()

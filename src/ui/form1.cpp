@@ -77,6 +77,13 @@ Form1::Form1(QWidget *parent)
     connect(MCount, &QPushButton::clicked, this, &Form1::calculate);
     connect(box(Box::MHZ), &QLineEdit::textEdited, this, &Form1::frequencyEdited);
     box(Box::MHZ)->installEventFilter(this);
+    MCount->installEventFilter(this);
+    shortcutRelease.setSingleShot(true);
+    shortcutRelease.setInterval(100);
+    connect(&shortcutRelease, &QTimer::timeout, this, [this] {
+        MCount->setDown(false);
+        MCount->click();
+    });
     MCount->setFocus();
 }
 
@@ -161,6 +168,10 @@ void Form1::select(Box which, qsizetype start, qsizetype length)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == MCount && event->type() == QEvent::Shortcut) {
+        pressByShortcut();
+        return true;
+    }
     if (watched == box(Box::MHZ) && event->type() == QEvent::FocusIn) {
         // Only focus the user moved in with the keyboard: a click places the
         // caret, and focus coming back from a message box or another window
@@ -178,12 +189,29 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Alt+C shows the button pressed for a moment, as Qt does, and then
+// calculates. A click or a key on the button in that moment is the same
+// press, not a second one.
+void Form1::pressByShortcut()
+{
+    MCount->setFocus(Qt::ShortcutFocusReason);
+    MCount->setDown(true);
+    shortcutRelease.start();
+}
+
+// While a message box waits for the user, the window takes no input: a
+// click or key that was already on its way does nothing.
 void Form1::calculate()
 {
+    shortcutRelease.stop();
+    if (prompter.isOpen())
+        return;
     rt::report(prompter, calc::calculate(*this, prompter));
 }
 
 void Form1::frequencyEdited()
 {
+    if (prompter.isOpen())
+        return;
     rt::report(prompter, calc::checkFrequency(*this, prompter));
 }

@@ -3,6 +3,7 @@
 #include "calc/boxes.h"
 #include "runtime/messagebox.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -28,6 +29,7 @@ protected:
 
 private:
     void createControls();
+    void pressByShortcut();
     void calculate();
     void frequencyEdited();
 
@@ -36,4 +38,5 @@ private:
     std::array<QLineEdit *, 6> boxes{};
     QPushButton *MCount = nullptr;
     rt::MessageBoxPrompter prompter{this};
+    QTimer shortcutRelease; // the access key's press, shown briefly before it acts
 };
