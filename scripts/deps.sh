@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages a task needs are installed.
-#   scripts/deps.sh build|test|screenshot|bench
+#   scripts/deps.sh build|test|screenshot|bench|font
 # As root, installs what is missing with apt-get; otherwise prints the
 # apt-get line to run and fails.
 set -euo pipefail
 
-build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-arphic-uming)
+build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)
+font=(fonts-arphic-uming python3-fonttools)
 
 case "${1:-}" in
     build) wanted=("${build[@]}") ;;
     test) wanted=("${test[@]}") ;;
     screenshot) wanted=("${screenshot[@]}") ;;
     bench) wanted=("${bench[@]}") ;;
-    *) echo "usage: $0 build|test|screenshot|bench" >&2; exit 2 ;;
+    font) wanted=("${font[@]}") ;;
+    *) echo "usage: $0 build|test|screenshot|bench|font" >&2; exit 2 ;;
 esac
 
 missing=()

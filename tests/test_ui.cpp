@@ -1,9 +1,12 @@
 #include "ui/form1.h"
+#include "ui/layout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QRawFont>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QInputMethodEvent>
@@ -20,6 +23,23 @@ namespace {
 
 const QStringList resultNames{"CMA", "CMB", "CMC", "CMD", "CME"};
 const QStringList resultsFor101{"2127.56", "706.17", "69.41", "66.39", "2853.73"};
+
+// The characters of text that the Song face the program carries lacks.
+QString missingGlyphs(const QString &text)
+{
+    static const QRawFont song = [] {
+        QFile file(QStringLiteral(":/uming-subset.ttf"));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("the font is not among the resources");
+        return QRawFont(file.readAll(), 12);
+    }();
+    QString missing;
+    for (QChar c : text) {
+        if (c != u'\n' && !song.supportsCharacter(c))
+            missing += c;
+    }
+    return missing;
+}
 
 struct SeenBox
 {
@@ -105,6 +125,8 @@ private slots:
     void window();
     void geometry_data();
     void geometry();
+    void fontHasEveryCharacter_data();
+    void fontHasEveryCharacter();
     void boxesSitInTheirLabelGaps_data();
     void boxesSitInTheirLabelGaps();
     void initialState();
@@ -243,6 +265,22 @@ void TestUi::geometry()
     auto *widget = control(name.toLatin1().constData());
     QCOMPARE(widget->parentWidget()->objectName(), parentName);
     QCOMPARE(widget->geometry(), rect);
+}
+
+void TestUi::fontHasEveryCharacter_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const auto &c : ui::controls())
+        QTest::newRow(c.name) << QString::fromUtf8(c.text);
+    QTest::newRow("what a user types") << QStringLiteral("-+.0123456789eE－＋．０１２３４５６７８９。");
+}
+
+// The window draws everything in the face it carries (message boxes are
+// checked where they are seen).
+void TestUi::fontHasEveryCharacter()
+{
+    QFETCH(QString, text);
+    QCOMPARE(missingGlyphs(text), QString());
 }
 
 // Each row reads "A: [box] 毫米": the box covers the run of spaces in its
@@ -421,6 +459,7 @@ void TestUi::messageBoxes()
     QCOMPARE(seen.text, text);
     QCOMPARE(seen.icon, icon);
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
+    QCOMPARE(missingGlyphs(seen.text + seen.buttons.join(QString())), QString());
     if (!resultsAfter.isEmpty())
         QCOMPARE(results(), resultsAfter);
     else // A to D written before the failure, E left as it was

@@ -14,13 +14,18 @@ void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
+    // Bold is struck twice, a pixel apart, as the classic Song bold is; a
+    // synthesised bold depends on the font configuration of the machine.
+    QFont face = font();
+    const bool overstrike = face.bold();
+    face.setBold(false);
     QTextOption option;
     option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                   : QTextOption::NoWrap);
     const int pitch = font().pixelSize();
     int y = 0;
     for (const auto &paragraph : text().split(u'\n')) {
-        QTextLayout layout(paragraph, font());
+        QTextLayout layout(paragraph, face);
         layout.setTextOption(option);
         layout.beginLayout();
         for (auto line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -30,6 +35,8 @@ void Label::paintEvent(QPaintEvent *)
         }
         layout.endLayout();
         layout.draw(&painter, QPointF());
+        if (overstrike)
+            layout.draw(&painter, QPointF(1, 0));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/layout.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <array>
@@ -54,13 +55,24 @@ constexpr std::array table{
 
 std::span<const Control> controls() { return table; }
 
+// The window's Song face travels with the program (the glyphs it draws, cut
+// from AR PL UMing CN), so its layout is the same whatever fonts a machine
+// has. Characters a user types that it lacks come from the system's fonts.
+static QString songFamily()
+{
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/uming-subset.ttf"));
+        const auto families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QStringLiteral("AR PL UMing CN") : families.constFirst();
+    }();
+    return family;
+}
+
 // Sizes in pixels, so the boxes stay over the gaps in their labels at any
-// font DPI. The Debian face comes first: looking up a family that is not
-// installed costs a fontconfig fallback search at every start.
+// font DPI.
 QFont qtFont(Font which)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun")});
+    QFont font(songFamily());
     switch (which) {
     case Font::Default:
         font.setPixelSize(12); // 9 pt at 96 dpi
