@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "ui/label.h"
 #include "ui/layout.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,8 @@
 #include <QRawFont>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -41,6 +45,18 @@ QString missingGlyphs(const QString &text)
     return missing;
 }
 
+// WCAG 2 contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 struct SeenBox
 {
     QString title;
@@ -48,6 +64,9 @@ struct SeenBox
     QMessageBox::Icon icon;
     QStringList buttons;
     QString frequency; // MHZ's text while the box was open
+    QWidget *owner = nullptr;
+    QPoint centre;
+    QColor background;
 };
 
 // Closes every modal box with its own button, as soon as it opens or once
@@ -97,10 +116,12 @@ private:
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box) {
             seen.push_back({modal->windowTitle(), QStringLiteral("<not a message box>"),
-                            QMessageBox::NoIcon, {}, {}});
+                            QMessageBox::NoIcon, {}, {}, modal->parentWidget(), {}, {}});
             return;
         }
-        SeenBox s{box->windowTitle(), box->text(), box->icon(), {}, frequency->text()};
+        SeenBox s{box->windowTitle(), box->text(), box->icon(), {}, frequency->text(),
+                  box->parentWidget(), box->frameGeometry().center(),
+                  box->palette().color(QPalette::Window)};
         for (auto *button : box->buttons())
             s.buttons << button->text();
         seen.push_back(s);
@@ -129,6 +150,8 @@ private slots:
     void fontHasEveryCharacter();
     void boxesSitInTheirLabelGaps_data();
     void boxesSitInTheirLabelGaps();
+    void coloursUnderADarkTheme_data();
+    void coloursUnderADarkTheme();
     void initialState();
     void tabOrder();
     void calculates_data();
@@ -220,6 +243,12 @@ void TestUi::window()
     QCOMPARE(form->size(), QSize(257, 362));
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    // The description wraps into seven lines of at most nine Chinese characters.
+    const auto lines = control<ui::Label>("Label4")->lines();
+    QCOMPARE(lines.size(), 7);
+    for (const auto &line : lines)
+        QVERIFY2(QFontMetrics(form->font()).horizontalAdvance(line.trimmed()) <= 9 * 12, qPrintable(line));
     QVERIFY(!form->windowIcon().isNull());
     QVERIFY(!form->windowIcon().pixmap(16, 16).isNull());
 }
@@ -318,6 +347,49 @@ void TestUi::boxesSitInTheirLabelGaps()
     QCOMPARE(metrics.height(), 12);
 }
 
+void TestUi::coloursUnderADarkTheme_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("background"); // "own": its own background role; "window"
+    QTest::addColumn<double>("minimum");
+
+    QTest::newRow("result digits") << "CMA" << "own" << 7.0;
+    QTest::newRow("total length digits") << "CME" << "own" << 7.0;
+    QTest::newRow("frequency red on white") << "MHZ" << "own" << 3.0;
+    QTest::newRow("button caption") << "MCount" << "own" << 7.0;
+    QTest::newRow("unit label") << "Label1_0" << "window" << 7.0;
+    QTest::newRow("frame caption") << "Frame1_0" << "window" << 7.0;
+    QTest::newRow("credit") << "Label3" << "window" << 4.5;
+    QTest::newRow("description") << "Label4" << "window" << 4.5;
+    QTest::newRow("red title copy") << "Label2_1" << "window" << 3.0;
+}
+
+// A dark desktop theme must leave the window readable: it keeps its own colours.
+void TestUi::coloursUnderADarkTheme()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, background);
+    QFETCH(double, minimum);
+
+    const QPalette light = QApplication::palette();
+    QPalette dark(Qt::white, QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20),
+                  QColor(40, 40, 40), QColor(230, 230, 230), Qt::white, QColor(30, 30, 30),
+                  QColor(45, 45, 45));
+    QApplication::setPalette(dark);
+    Form1 darkForm;
+    darkForm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&darkForm));
+    QApplication::setPalette(light);
+
+    auto *widget = darkForm.findChild<QWidget *>(name);
+    QVERIFY(widget);
+    const QColor fg = widget->palette().color(widget->foregroundRole());
+    const QColor bg = background == "own" ? widget->palette().color(widget->backgroundRole())
+                                          : darkForm.palette().color(QPalette::Window);
+    QVERIFY2(contrast(fg, bg) >= minimum,
+             qPrintable(QStringLiteral("%1 on %2: %3:1").arg(fg.name(), bg.name()).arg(contrast(fg, bg), 0, 'f', 2)));
+}
+
 void TestUi::initialState()
 {
     QCOMPARE(box("MHZ")->text(), QStringLiteral("101.00"));
@@ -360,15 +432,30 @@ void TestUi::calculates_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("clickAtOnce"); // a click on the button right after the key
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("Enter on the button at start") << "MCount" << int(Qt::Key_Enter) << 0 << false;
-    QTest::newRow("Return on the button at start") << "MCount" << int(Qt::Key_Return) << 0 << false;
-    QTest::newRow("Space on the button at start") << "MCount" << int(Qt::Key_Space) << 0 << false;
-    QTest::newRow("Alt+C from the frequency box")
-        << "MHZ" << int(Qt::Key_C) << int(Qt::AltModifier) << false;
-    QTest::newRow("Alt+C from a result box") << "CME" << int(Qt::Key_C) << int(Qt::AltModifier) << false;
+    const auto alt = int(Qt::AltModifier);
+    const auto c = int(Qt::Key_C);
+    QTest::newRow("Enter on the button at start")
+        << "MCount" << int(Qt::Key_Enter) << 0 << false << "101.00" << resultsFor101;
+    QTest::newRow("Return on the button at start")
+        << "MCount" << int(Qt::Key_Return) << 0 << false << "101.00" << resultsFor101;
+    QTest::newRow("Space on the button at start")
+        << "MCount" << int(Qt::Key_Space) << 0 << false << "101.00" << resultsFor101;
+    QTest::newRow("Alt+C from the frequency box") << "MHZ" << c << alt << false << "101.00" << resultsFor101;
+    QTest::newRow("Alt+C from a result box") << "CME" << c << alt << false << "101.00" << resultsFor101;
     QTest::newRow("Alt+C and a click at once are one press")
-        << "MHZ" << int(Qt::Key_C) << int(Qt::AltModifier) << true;
+        << "MHZ" << c << alt << true << "101.00" << resultsFor101;
+    // The HF bands: results of eight and nine characters, shown whole.
+    QTest::newRow("160 m, 1.8 MHz") << "MHZ" << c << alt << false << "1.8"
+        << QStringList{"119380.00", "39624.00", "3894.67", "3725.33", "159024.00"};
+    QTest::newRow("40 m, 7 MHz") << "MHZ" << c << alt << false << "7"
+        << QStringList{"30697.71", "10189.03", "1001.49", "957.94", "40906.74"};
+    QTest::newRow("20 m, 14 MHz") << "MHZ" << c << alt << false << "14"
+        << QStringList{"15348.86", "5094.51", "500.74", "478.97", "20463.37"};
+    QTest::newRow("2 m after 160 m, back to full size") << "MHZ" << c << alt << false << "1.8, 145"
+        << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"};
 }
 
 void TestUi::calculates()
@@ -377,17 +464,47 @@ void TestUi::calculates()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, clickAtOnce);
+    QFETCH(QString, frequency);
+    QFETCH(QStringList, expected);
 
-    QSignalSpy presses(control<QPushButton>("MCount"), &QAbstractButton::clicked);
+    auto *button = control<QPushButton>("MCount");
+    QSignalSpy presses(button, &QAbstractButton::clicked);
+    const auto frequencies = frequency.split(QStringLiteral(", "));
+    for (const auto &f : frequencies.first(frequencies.size() - 1)) {
+        box("MHZ")->setText(f);
+        button->click();
+        presses.clear();
+    }
+    box("MHZ")->setText(frequencies.last());
     control(focus.toLatin1().constData())->setFocus(Qt::OtherFocusReason);
     this->key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (clickAtOnce)
-        QTest::mouseClick(control("MCount"), Qt::LeftButton);
-    QTRY_COMPARE(results(), resultsFor101);
+        QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_COMPARE(results(), expected);
     QTest::qWait(200); // longer than the button shows a shortcut's press
     QCOMPARE(presses.size(), 1);
-    QCOMPARE(box("MHZ")->text(), QStringLiteral("101.00"));
+    QCOMPARE(box("MHZ")->text(), frequencies.last());
     QVERIFY(closer->seen.empty());
+
+    // Every result whole in its box, in the largest size that fits it.
+    for (const auto &name : resultNames) {
+        auto *result = box(name.toLatin1().constData());
+        QStyleOptionFrame option;
+        option.initFrom(result);
+        option.lineWidth = result->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, result);
+        const int room = result->style()->subElementRect(QStyle::SE_LineEditContents, &option, result).width()
+                         - 4; // QLineEdit's margins
+        const auto advance = [&](int pixelSize) {
+            QFont font = result->font();
+            font.setPixelSize(pixelSize);
+            return QFontMetrics(font).horizontalAdvance(result->text()) + 1;
+        };
+        const int size = result->font().pixelSize();
+        QVERIFY2(advance(size) <= room, qPrintable(name + ": " + result->text()));
+        QVERIFY2(size >= 9 && (size == 14 || advance(size + 1) > room), qPrintable(name));
+        QCOMPARE(result->cursorPosition(), 0); // the first character in view
+        QCOMPARE(result->toolTip(), QString());
+    }
 }
 
 void TestUi::enterInTextBoxDoesNotCalculate()
@@ -460,6 +577,10 @@ void TestUi::messageBoxes()
     QCOMPARE(seen.icon, icon);
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
     QCOMPARE(missingGlyphs(seen.text + seen.buttons.join(QString())), QString());
+    // Over the window, in its colours, whatever the desktop's theme.
+    QCOMPARE(seen.owner, form.get());
+    QVERIFY((seen.centre - form->frameGeometry().center()).manhattanLength() <= 2);
+    QCOMPARE(seen.background, form->palette().color(QPalette::Window));
     if (!resultsAfter.isEmpty())
         QCOMPARE(results(), resultsAfter);
     else // A to D written before the failure, E left as it was

@@ -19,8 +19,11 @@ int main(int argc, char *argv[])
     if (qtTexts.load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
-    // Message boxes too, and no second font family to load at start.
+    // Message boxes and menus too, and no second font family to load at
+    // start. The window keeps its own look under any desktop theme.
     QApplication::setFont(ui::qtFont(ui::Font::Default));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(ui::windowPalette());
 
     Form1 form;
     form.show();

@@ -10,8 +10,10 @@ void MessageBoxPrompter::show(const Message &message)
     const auto icon = message.icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                                : QMessageBox::Critical;
     QMessageBox box(icon, message.title, message.prompt, QMessageBox::NoButton, owner);
-    if (owner)
+    if (owner) { // a box is a window of its own: it inherits nothing
         box.setFont(owner->font());
+        box.setPalette(owner->palette());
+    }
     // A Chinese desktop labels the one button "确定", whatever Qt's translations say.
     box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
     open = true;

@@ -6,6 +6,7 @@
 #include "ui/label.h"
 #include "ui/layout.h"
 #include "ui/picture.h"
+#include "ui/resultbox.h"
 
 #include <QFocusEvent>
 #include <QIcon>
@@ -71,6 +72,7 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Tolvera"));
     setWindowIcon(atomIcon());
     setFont(ui::qtFont(ui::Font::Default));
+    setPalette(ui::windowPalette());
     setFixedSize(ui::clientWidth / ui::twipsPerPixel, ui::clientHeight / ui::twipsPerPixel);
     createControls();
 
@@ -116,21 +118,15 @@ void Form1::createControls()
             widget = MCount;
             break;
         case ui::Kind::TextBox: {
-            auto *edit = new QLineEdit(text, parent);
             const auto *entry = std::find_if(boxNames.begin(), boxNames.end(), [&](const BoxName &b) {
                 return qstrcmp(b.name, c.name) == 0;
             });
             Q_ASSERT(entry != boxNames.end());
+            // Results can be selected and copied, not typed over.
+            auto *edit = entry->box == Box::MHZ ? new QLineEdit(text, parent)
+                                                : new ui::ResultBox(ui::qtFont(c.font), parent);
             edit->setAccessibleName(QString::fromUtf8(entry->accessibleName));
             boxes[static_cast<std::size_t>(entry->box)] = edit;
-            if (entry->box != Box::MHZ) {
-                // Results can be selected and copied, not typed over.
-                edit->setReadOnly(true);
-                edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
-            QPalette palette = edit->palette();
-            palette.setColor(QPalette::Base, Qt::white);
-            edit->setPalette(palette);
             widget = edit;
             break;
         }

@@ -2,6 +2,11 @@
 
 #include <QLabel>
 
+#include <memory>
+#include <vector>
+
+class QTextLayout;
+
 namespace ui {
 
 // A transparent label that sets its lines at a fixed pitch, one font size
@@ -13,8 +18,14 @@ class Label : public QLabel
 public:
     explicit Label(const QString &text, bool wraps, QWidget *parent = nullptr);
 
+    // The lines as drawn, after wrapping.
+    QStringList lines() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::vector<std::unique_ptr<QTextLayout>> layOut() const;
 };
 
 } // namespace ui

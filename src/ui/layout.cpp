@@ -88,4 +88,25 @@ QFont qtFont(Font which)
     return font;
 }
 
+QPalette windowPalette()
+{
+    const QColor face(240, 240, 240);
+    QPalette palette(Qt::black, face, Qt::white, QColor(160, 160, 160), QColor(160, 160, 160),
+                     Qt::black, Qt::white, Qt::white, face);
+    palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    palette.setColor(QPalette::Dark, QColor(105, 105, 105));
+    palette.setColor(QPalette::Shadow, QColor(64, 64, 64));
+    palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+    palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(109, 109, 109));
+    palette.setColor(QPalette::Link, QColor(0, 0, 255));
+    palette.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(109, 109, 109));
+    return palette;
+}
+
 } // namespace ui

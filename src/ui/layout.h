@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QRgb>
 
 #include <optional>
@@ -39,7 +40,12 @@ constexpr int clientHeight = 5430;
 // Every control, in creation order: later ones are drawn on top.
 std::span<const Control> controls();
 
-// The font itself: 宋体, or the Song-style face Debian ships.
+// The font itself: the Song face the program carries.
 QFont qtFont(Font which);
+
+// The window's own colours, whatever the desktop's theme: a classic light
+// grey window with black text and white boxes, which the label colours and
+// the diagram were chosen for.
+QPalette windowPalette();
 
 } // namespace ui
