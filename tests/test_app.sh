@@ -1,23 +1,97 @@
 #!/usr/bin/env bash
-# Starts the real calculator in a virtual X server and waits for its window.
+# The real calculator in a virtual X server: its window appears, and a
+# screen reader (AT-SPI, read with pyatspi) hears it as a person reads it.
 set -euo pipefail
-bin=$1
+bin=$(realpath "$1")
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
-    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24" bash "$0" "$@"
+    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24" dbus-run-session -- bash "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
-"$bin" &
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+bus=$!
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" &
 app=$!
-trap 'kill $app 2>/dev/null || true' EXIT
+trap 'kill $app $bus 2>/dev/null || true' EXIT
 
+mapped=
 for _ in $(seq 100); do
     if xwininfo -root -tree | grep -q '"Tolvera": .* 257x362+'; then
-        kill -0 $app || { echo "FAIL: tolvera exited"; exit 1; }
-        echo "PASS: window \"Tolvera\" mapped at 257x362"
-        exit 0
+        mapped=1
+        break
     fi
     sleep 0.1
 done
-echo "FAIL: no window titled \"Tolvera\" appeared"
-xwininfo -root -tree
-exit 1
+[ -n "$mapped" ] || { echo "FAIL: no window titled \"Tolvera\" appeared"; xwininfo -root -tree; exit 1; }
+kill -0 $app || { echo "FAIL: tolvera exited"; exit 1; }
+echo "PASS: window \"Tolvera\" mapped at 257x362"
+
+/usr/bin/python3 - <<'PY'
+import sys, time
+import pyatspi
+
+def fail(what):
+    print("FAIL:", what)
+    sys.exit(1)
+
+def nodes(node):
+    yield node
+    for child in node:
+        yield from nodes(child)
+
+app = None
+for _ in range(100):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Tolvera"), None)
+    if app is not None and app.childCount:
+        break
+    time.sleep(0.1)
+else:
+    fail("the application is not on the accessibility bus")
+
+window = app[0]
+if (window.getRoleName(), window.name) != ("frame", "Tolvera"):
+    fail(f"the window is a {window.getRoleName()} named {window.name!r}")
+everything = list(nodes(window))[1:]
+heard = [n.name for n in everything]
+if heard.count("Tolvera") != 1:
+    fail(f"the title is heard {heard.count('Tolvera')} times")
+if "作者：Ulq" not in heard:
+    fail("the credit is not heard as one phrase")
+if any("\n" in name for name in heard):
+    fail("something is heard letter by letter")
+diagram = next((n for n in everything if n.getRoleName() == "image"), None)
+if diagram is None or not diagram.description:
+    fail("the diagram is no image with a description")
+
+expected = {
+    "频率 MHz": ("发射频率，单位 MHz", True),
+    "A 毫米": ("A：长振子高度，从U形弯底部到顶端", False),
+    "B 毫米": ("B：短振子（匹配段）高度，从U形弯底部到顶端", False),
+    "C 毫米": ("C：馈电点高度，从U形弯底部到电缆两芯线的连接处", False),
+    "D 毫米": ("D：两振子之间的间距", False),
+    "总长度(+20) 毫米": ("E：管材总长度，A 加 B 再加 20 毫米", False),
+}
+boxes = {n.name: n for n in everything if n.getRoleName() == "text"}
+if sorted(boxes) != sorted(expected):
+    fail(f"the boxes are {sorted(boxes)}")
+for name, (description, editable) in expected.items():
+    box = boxes[name]
+    states = box.getState()
+    if box.description != description:
+        fail(f"{name}: described as {box.description!r}")
+    if states.contains(pyatspi.STATE_EDITABLE) != editable or states.contains(pyatspi.STATE_READ_ONLY) == editable:
+        fail(f"{name}: editable {states.contains(pyatspi.STATE_EDITABLE)}, read-only {states.contains(pyatspi.STATE_READ_ONLY)}")
+
+button = next(n for n in everything if n.getRoleName() == "push button")
+action = button.queryAction()
+action.doAction(next(i for i in range(action.nActions) if action.getName(i) in ("press", "Press")))
+want = ["2127.56", "706.17", "69.41", "66.39", "2853.73"]
+read = []
+for _ in range(50):
+    read = [boxes[n].queryText().getText(0, -1) for n in list(expected)[1:]]
+    if read == want:
+        break
+    time.sleep(0.1)
+else:
+    fail(f"after pressing the button the results read {read}")
+print("PASS: a screen reader hears the window, presses the button and reads", " ".join(read))
+PY

@@ -2,6 +2,7 @@
 
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
+#include "ui/accessible.h"
 #include "ui/frame.h"
 #include "ui/label.h"
 #include "ui/layout.h"
@@ -45,21 +46,32 @@ QIcon atomIcon()
     return icon;
 }
 
+// What a screen reader says of each box: what the row reads, and what the
+// value is, which the diagram shows to everyone else.
 struct BoxName
 {
     const char *name;
     Box box;
     const char *accessibleName;
+    const char *description;
 };
 
 constexpr std::array<BoxName, 6> boxNames{{
-    {"MHZ", Box::MHZ, "频率 MHz"},
-    {"CMA", Box::CMA, "A 毫米"},
-    {"CMB", Box::CMB, "B 毫米"},
-    {"CMC", Box::CMC, "C 毫米"},
-    {"CMD", Box::CMD, "D 毫米"},
-    {"CME", Box::CME, "总长度(+20) 毫米"},
+    {"MHZ", Box::MHZ, "频率 MHz", "发射频率，单位 MHz"},
+    {"CMA", Box::CMA, "A 毫米", "A：长振子高度，从U形弯底部到顶端"},
+    {"CMB", Box::CMB, "B 毫米", "B：短振子（匹配段）高度，从U形弯底部到顶端"},
+    {"CMC", Box::CMC, "C 毫米", "C：馈电点高度，从U形弯底部到电缆两芯线的连接处"},
+    {"CMD", Box::CMD, "D 毫米", "D：两振子之间的间距"},
+    {"CME", Box::CME, "总长度(+20) 毫米", "E：管材总长度，A 加 B 再加 20 毫米"},
 }};
+
+constexpr auto diagramName = "J型天线尺寸示意图";
+constexpr auto diagramDescription =
+    "一根管材弯成的J型天线：右边是长振子，左边是短振子（匹配段），底部由U形弯相连；"
+    "50欧同轴电缆从下方接入，两芯线分别接在两振子上、弯头上方不远处。"
+    "箭头标出尺寸A、B、C、D。";
+// The green copy of the title behind the red one is decoration: heard once.
+constexpr auto titleShadow = "Label2_0";
 
 } // namespace
 
@@ -68,6 +80,7 @@ Form1::Form1(QWidget *parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint)
 {
+    ui::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tolvera"));
     setWindowIcon(atomIcon());
@@ -101,10 +114,13 @@ void Form1::createControls()
         switch (c.kind) {
         case ui::Kind::Picture:
             widget = new ui::Picture(QStringLiteral(":/diagram.svg"), parent);
-            widget->setAccessibleName(QStringLiteral("J型天线尺寸示意图"));
+            widget->setAccessibleName(QString::fromUtf8(diagramName));
+            widget->setAccessibleDescription(QString::fromUtf8(diagramDescription));
             break;
         case ui::Kind::Label:
             widget = new ui::Label(text, c.wraps, parent);
+            if (qstrcmp(c.name, titleShadow) == 0)
+                ui::hideFromAccessibility(widget);
             break;
         case ui::Kind::Frame:
             widget = new ui::Frame(text, parent);
@@ -126,6 +142,7 @@ void Form1::createControls()
             auto *edit = entry->box == Box::MHZ ? new QLineEdit(text, parent)
                                                 : new ui::ResultBox(ui::qtFont(c.font), parent);
             edit->setAccessibleName(QString::fromUtf8(entry->accessibleName));
+            edit->setAccessibleDescription(QString::fromUtf8(entry->description));
             boxes[static_cast<std::size_t>(entry->box)] = edit;
             widget = edit;
             break;

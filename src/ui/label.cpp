@@ -8,6 +8,8 @@ namespace ui {
 Label::Label(const QString &text, bool wraps, QWidget *parent) : QLabel(text, parent)
 {
     setWordWrap(wraps);
+    // Heard as it is read: "作者：Ulq", not letter by letter.
+    setAccessibleName(QString(text).remove(u'\n').simplified());
 }
 
 // Lays the text out at the fixed pitch, one layout per paragraph. Bold is
