@@ -1,9 +1,29 @@
 #!/usr/bin/env bash
-# The real calculator in a virtual X server: its window appears, and a
-# screen reader (AT-SPI, read with pyatspi) hears it as a person reads it.
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
+# The real calculator: its command line, then in a virtual X server its
+# window, and what a screen reader (AT-SPI, read with pyatspi) hears of it.
 set -euo pipefail
 bin=$(realpath "$1")
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
+    # Without a display: options are answered without opening a window, and
+    # the window's absence is one line and status 1, never a core dump.
+    nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+    for option in --version -v; do
+        out=$("${nodisplay[@]}" "$bin" $option) || { echo "FAIL: $option exits with $?"; exit 1; }
+        [ "$out" = "Tolvera 1.00" ] || { echo "FAIL: $option says: $out"; exit 1; }
+    done
+    for case in "C --help Usage: tolvera" "C -h Usage: tolvera" "zh_CN.UTF-8 --help 用法：tolvera"; do
+        read -r lang option first <<<"$case"
+        out=$("${nodisplay[@]}" LC_ALL= LC_MESSAGES= LANG=$lang "$bin" $option) ||
+            { echo "FAIL: $option exits with $?"; exit 1; }
+        [[ "$(head -1 <<<"$out")" == "$first"* ]] || { echo "FAIL: $option under $lang says: $out"; exit 1; }
+    done
+    status=0
+    err=$("${nodisplay[@]}" "$bin" --ignored-argument 2>&1 >/dev/null) || status=$?
+    [ $status = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q 'graphical display' <<<"$err" ||
+        { echo "FAIL: without a display: status $status, said: $err"; exit 1; }
+    echo "PASS: --version, --help and no display answered without a window"
     TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24" dbus-run-session -- bash "$0" "$@"
 fi
 unset QT_QPA_PLATFORM

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#include "commandline.h"
 #include "ui/form1.h"
 #include "ui/layout.h"
 
@@ -6,9 +10,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <optional>
+
 int main(int argc, char *argv[])
 {
+    if (const auto status = answerCommandLine(argc, argv))
+        return *status;
+    std::optional<StartGuard> starting(std::in_place);
     QApplication app(argc, argv);
+    starting.reset();
     QApplication::setApplicationName(QStringLiteral("Tolvera"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TOLVERA_APP_ID));

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <optional>
+
+// --help (-h) and --version (-v) are answered on standard output, in Chinese
+// under a Chinese locale and in English otherwise, without opening the
+// window. Returns the exit status when the command line was answered;
+// nothing when the window is to open (every other argument is ignored).
+std::optional<int> answerCommandLine(int argc, char *argv[]);
+
+// Qt ends a program that finds no display with a fatal message and a core
+// dump. Until the application has started, this says in one line that the
+// calculator needs a graphical display and exits with status 1 instead;
+// what Qt says on the way is kept back and passed on once it has started.
+class StartGuard
+{
+public:
+    StartGuard();
+    ~StartGuard(); // the application has started
+    StartGuard(const StartGuard &) = delete;
+    StartGuard &operator=(const StartGuard &) = delete;
+};
