@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
+
 # A Debian package: cpack -G DEB in the build tree.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tolvera)

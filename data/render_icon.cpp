@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
 // render_icon IN.svg OUT.png SIZE: the icon as a bitmap, for desktops that
 // want one beside the scalable icon.
 #include <QGuiApplication>

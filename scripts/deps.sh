@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
 # Makes sure the Debian packages a task needs are installed.
 #   scripts/deps.sh build|test|screenshot|bench|font
 # As root, installs what is missing with apt-get; otherwise prints the
@@ -7,7 +9,7 @@ set -euo pipefail
 
 build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-      dbus at-spi2-core python3-pyatspi)
+      dbus at-spi2-core python3-pyatspi lintian reuse man-db)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)
 font=(fonts-arphic-uming python3-fonttools)
