@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
 // The least a Qt Widgets program of the calculator's size does to start:
 // an empty window of the same size. With --label it also shows one line of
 // Chinese text, which is what it costs to bring up fonts at all.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
 // startwatch PROGRAM [ARGS...]
 // Starts PROGRAM and waits for it to map a top-level window on the X display.
 // Prints the milliseconds from exec to the MapNotify and the program's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary UTF-8 to the number reading, the "0.00" formatting and the
 // calculation on box texts, and checks what must hold for any input.
 #include "calc/calculation.h"

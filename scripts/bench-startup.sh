@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
 # Start-up time and memory of the calculator against the floor, an empty
 # Qt Widgets window of the same size, started alternately in one X server.
 #   scripts/bench-startup.sh [runs]      (default 20)

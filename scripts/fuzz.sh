@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
 # A longer fuzz run than the test suite's minute.
 #   scripts/fuzz.sh [seconds]      (default 3600)
 set -euo pipefail

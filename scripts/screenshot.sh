@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
 # Starts the real calculator in a virtual X server and saves a PNG of its window.
 #   scripts/screenshot.sh [build-dir] [out.png] [keys...]
 # Keys (xdotool key names, e.g. Tab Return) are typed into the window first.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test: once as
 # shipped (GCC), once under AddressSanitizer and UndefinedBehaviorSanitizer
 # (Clang) with a one-minute fuzz run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
 #include "calc/messages.h"

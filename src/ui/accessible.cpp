@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/accessible.h"
 
 #include "ui/form1.h"
