@@ -58,11 +58,18 @@ QList<Held> held;
 
 void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtFatalMsg) {
-        std::fputs(chineseLocale() ? noDisplayChinese : noDisplayEnglish, stderr);
-        std::_Exit(1);
+    if (type != QtFatalMsg) {
+        held.append({type, context.category, text});
+        return;
     }
-    held.append({type, context.category, text});
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs(chineseLocale() ? noDisplayChinese : noDisplayEnglish, stderr);
+    } else { // a display that cannot be reached, or Qt's plugins missing: Qt says which
+        for (const auto &message : std::as_const(held))
+            std::fprintf(stderr, "%s\n", qPrintable(message.text));
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    std::_Exit(1);
 }
 
 } // namespace

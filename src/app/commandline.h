@@ -12,9 +12,10 @@
 std::optional<int> answerCommandLine(int argc, char *argv[]);
 
 // Qt ends a program that finds no display with a fatal message and a core
-// dump. Until the application has started, this says in one line that the
-// calculator needs a graphical display and exits with status 1 instead;
-// what Qt says on the way is kept back and passed on once it has started.
+// dump. Until the application has started, this exits with status 1
+// instead: with no display named at all, after one line saying that the
+// calculator needs one; otherwise after what Qt said. What Qt says on the
+// way is kept back and passed on once the application has started.
 class StartGuard
 {
 public:

@@ -9,8 +9,7 @@ namespace ui {
 
 // What a screen reader hears of the window: a frame named by its title,
 // without its decorations, the diagram as an image, and result boxes that
-// are read-only text.
-// Installs itself once; every window calls it.
+// are read-only text. The window calls it; it installs itself once.
 void installAccessibility();
 
 // Leaves a decorative widget (the title's shadow) out of what is heard.
