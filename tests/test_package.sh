@@ -60,7 +60,11 @@ for licence in "License: MIT" "License: Arphic-1999"; do
 done
 # The manual in both languages, with every section a man page has.
 for page in man1/tolvera.1.gz zh_CN/man1/tolvera.1.gz; do
-    text=$(MANWIDTH=80 man -E UTF-8 -l "$root/usr/share/man/$page" 2>&1)
+    text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$root/usr/share/man/$page" 2>&1)
+    # Set on an 80-column terminal without a troff warning (lines troff can
+    # neither break nor adjust show ragged or overflow).
+    zcat "$root/usr/share/man/$page" | preconv -e UTF-8 | groff -ww -man -Tutf8 -rLL=78n -z 2>"$work/man.log"
+    [ ! -s "$work/man.log" ] || { cat "$work/man.log"; fail "$page: troff warnings"; }
     for section in NAME SYNOPSIS DESCRIPTION KEYS OPTIONS FILES "EXIT STATUS"; do
         [ "$page" = man1/tolvera.1.gz ] || section=$(sed 's/NAME/名称/;s/SYNOPSIS/概要/;s/DESCRIPTION/描述/;s/KEYS/按键/;s/OPTIONS/选项/;s/FILES/文件/;s/EXIT STATUS/退出状态/' <<<"$section")
         grep -q "^$section" <<<"$text" || fail "$page has no $section section"
