@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <optional>
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     QApplication::setFont(ui::qtFont(ui::Font::Default));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(ui::windowPalette());
+    QToolTip::setPalette(ui::windowPalette()); // a tooltip takes the theme's own otherwise
 
     Form1 form;
     form.show();
