@@ -26,9 +26,10 @@ ResultBox::ResultBox(const QFont &font, QWidget *parent)
 void ResultBox::fit()
 {
     QFont f = font();
+    const int room = textWidth();
     auto fits = [&](int pixelSize) {
         f.setPixelSize(pixelSize);
-        return QFontMetrics(f).horizontalAdvance(text()) + 1 <= textWidth();
+        return QFontMetrics(f).horizontalAdvance(text()) + 1 <= room;
     };
     int size = fullPixelSize;
     while (size > smallestPixelSize && !fits(size))
