@@ -3,11 +3,18 @@
 
 #include "commandline.h"
 
+#include "calc/calculation.h"
+#include "runtime/conversion.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
 
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,18 +33,23 @@ bool chineseLocale()
 }
 
 constexpr char helpEnglish[] =
-    "Usage: tolvera [--help | --version]\n"
+    "Usage: tolvera [--help | --version | FREQUENCY...]\n"
     "J antenna calculator: type the transmit frequency in MHz, press\n"
     "\"输出结果(Count)\" (Alt+C) and read the cut lengths A to D and the total\n"
     "tube length E in millimetres.\n"
+    "With frequencies in MHz (tolvera 145 433.5), prints A to E for each\n"
+    "instead of opening the window; a frequency the window would reject gets\n"
+    "the window's message on standard error and exit status 1.\n"
     "\n"
     "  -h, --help     show this help and exit\n"
     "  -v, --version  show the version and exit\n";
 
 constexpr char helpChinese[] =
-    "用法：tolvera [--help | --version]\n"
+    "用法：tolvera [--help | --version | 频率...]\n"
     "J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”（Alt+C），\n"
     "即得各段尺寸 A 至 D 和管材总长度 E（毫米）。\n"
+    "给出频率（MHz，如 tolvera 145 433.5）时不打开窗口，逐个输出 A 至 E；\n"
+    "窗口不接受的频率在标准错误输出窗口的提示，退出状态为 1。\n"
     "\n"
     "  -h, --help     显示本帮助并退出\n"
     "  -v, --version  显示版本并退出\n";
@@ -72,22 +84,86 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
     std::_Exit(1);
 }
 
+// Keeps what the window would have shown in a box.
+class HeldMessage : public rt::Prompter
+{
+public:
+    void show(const rt::Message &message) override { held = message; }
+    std::optional<rt::Message> held;
+};
+
+// Qt's own options (-platform, -style…) start with a dash and a letter;
+// "-145" and "-.5" are frequencies.
+bool looksLikeOption(const char *argument)
+{
+    return argument[0] == '-' && argument[1] != '\0' && argument[1] != '.'
+           && !(argument[1] >= '0' && argument[1] <= '9');
+}
+
+// Each frequency as the window calculates it, the same texts as its boxes.
+int printDimensions(const QStringList &frequencies)
+{
+    const bool chinese = chineseLocale();
+    const QString unit = chinese ? QStringLiteral("毫米") : QStringLiteral("mm");
+    constexpr std::array<std::pair<char, calc::Box>, 5> rows{{
+        {'A', calc::Box::CMA}, {'B', calc::Box::CMB}, {'C', calc::Box::CMC},
+        {'D', calc::Box::CMD}, {'E', calc::Box::CME},
+    }};
+    int status = 0;
+    bool first = true;
+    for (const auto &frequency : frequencies) {
+        calc::BoxTexts boxes(frequency);
+        HeldMessage prompter;
+        if (const auto error = calc::calculate(boxes, prompter))
+            prompter.held = rt::errorReport(*error);
+        if (prompter.held) {
+            const auto said = prompter.held->prompt.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(u' ');
+            std::fprintf(stderr, "tolvera: %s: %s\n", qPrintable(frequency), qPrintable(said));
+            std::fflush(stderr);
+            status = 1;
+            continue;
+        }
+        qsizetype width = 0;
+        for (const auto &[letter, box] : rows)
+            width = std::max(width, boxes.text(box).size());
+        QString block = first ? QString() : QStringLiteral("\n");
+        first = false;
+        block += rt::trim(frequency) + QStringLiteral(" MHz\n");
+        for (const auto &[letter, box] : rows)
+            block += QStringLiteral("%1  %2 %3\n").arg(QLatin1Char(letter)).arg(boxes.text(box), int(width)).arg(unit);
+        std::fputs(block.toUtf8().constData(), stdout);
+        std::fflush(stdout);
+    }
+    return status;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
+    QStringList frequencies;
+    bool qtOptions = false;
+    bool optionsEnd = false;
     for (int i = 1; i < argc; ++i) {
         const char *argument = argv[i];
-        if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-v") == 0) {
+        if (optionsEnd || !looksLikeOption(argument)) {
+            frequencies << QString::fromLocal8Bit(argument);
+        } else if (std::strcmp(argument, "--") == 0) {
+            optionsEnd = true;
+        } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-v") == 0) {
             std::fputs("Tolvera " TOLVERA_VERSION "\n", stdout);
             return 0;
-        }
-        if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+        } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             std::fputs(chineseLocale() ? helpChinese : helpEnglish, stdout);
             return 0;
+        } else {
+            qtOptions = true;
         }
     }
-    return std::nullopt;
+    // Qt's options are for the window, with whatever follows them.
+    if (frequencies.isEmpty() || qtOptions)
+        return std::nullopt;
+    return printDimensions(frequencies);
 }
 
 StartGuard::StartGuard() { passOn = qInstallMessageHandler(holdBack); }

@@ -7,8 +7,10 @@
 
 // --help (-h) and --version (-v) are answered on standard output, in Chinese
 // under a Chinese locale and in English otherwise, without opening the
-// window. Returns the exit status when the command line was answered;
-// nothing when the window is to open (every other argument is ignored).
+// window, and so are frequencies ("tolvera 145 433.5"): the dimensions of
+// each, read and formatted as the window does. Returns the exit status when
+// the command line was answered; nothing when the window is to open (no
+// argument, or an option of Qt's such as -platform).
 std::optional<int> answerCommandLine(int argc, char *argv[]);
 
 // Qt ends a program that finds no display with a fatal message and a core
