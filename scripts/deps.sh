@@ -2,17 +2,20 @@
 # SPDX-FileCopyrightText: 2026 Tolvera developers
 # SPDX-License-Identifier: MIT
 # Makes sure the Debian packages a task needs are installed.
-#   scripts/deps.sh build|test|screenshot|bench|font
+#   scripts/deps.sh build|test|screenshot|bench|font|windows
 # As root, installs what is missing with apt-get; otherwise prints the
 # apt-get line to run and fails.
 set -euo pipefail
 
 build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-      dbus at-spi2-core python3-pyatspi lintian reuse man-db)
+      dbus at-spi2-core python3-pyatspi lintian reuse man-db poppler-utils)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)
 font=(fonts-arphic-uming python3-fonttools)
+# The cross-built Windows program: Debian's qtbase sources, MinGW-w64, NSIS, Wine.
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+         qt6-translations-l10n nsis zip wine wine64 xvfb xauth xdotool xclip openbox)
 
 case "${1:-}" in
     build) wanted=("${build[@]}") ;;
@@ -20,7 +23,8 @@ case "${1:-}" in
     screenshot) wanted=("${screenshot[@]}") ;;
     bench) wanted=("${bench[@]}") ;;
     font) wanted=("${font[@]}") ;;
-    *) echo "usage: $0 build|test|screenshot|bench|font" >&2; exit 2 ;;
+    windows) wanted=("${windows[@]}") ;;
+    *) echo "usage: $0 build|test|screenshot|bench|font|windows" >&2; exit 2 ;;
 esac
 
 missing=()

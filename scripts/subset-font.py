@@ -23,9 +23,13 @@ SOURCE = pathlib.Path("/usr/share/fonts/truetype/arphic/uming.ttc")
 FAMILY = "Tolvera UMing"
 POSTSCRIPT = "TolveraUMing"
 
-# Where the window's and the messages' texts are written.
+# Where the texts of the window, its menu, its messages and the cut sheet
+# are written.
 TEXT_FILES = [
     "src/ui/layout.cpp",
+    "src/ui/form1.cpp",
+    "src/ui/dimensions.cpp",
+    "src/ui/cutsheet.cpp",
     "src/calc/messages.cpp",
     "src/runtime/message.cpp",
     "src/runtime/messagebox.cpp",

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tolvera developers
 // SPDX-License-Identifier: MIT
 
+#include "ui/cutsheet.h"
+#include "ui/dimensions.h"
 #include "ui/form1.h"
 #include "ui/label.h"
 #include "ui/layout.h"
@@ -19,7 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -169,6 +173,8 @@ private slots:
     void mouseFocusPlacesCaret_data();
     void mouseFocusPlacesCaret();
     void reactivationKeepsCaret();
+    void cutSheet_data();
+    void cutSheet();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
 
 private:
@@ -305,6 +311,16 @@ void TestUi::fontHasEveryCharacter_data()
     for (const auto &c : ui::controls())
         QTest::newRow(c.name) << QString::fromUtf8(c.text);
     QTest::newRow("what a user types") << QStringLiteral("-+.0123456789eE－＋．０１２３４５６７８９。");
+    // The diagram's menu and what saving or printing may answer.
+    QTest::newRow("print menu") << QStringLiteral("打印尺寸图…");
+    QTest::newRow("save menu") << QStringLiteral("保存尺寸图…");
+    QTest::newRow("no results yet") << QStringLiteral("尚无结果：请先按“输出结果”");
+    QTest::newRow("cannot save") << QStringLiteral("无法保存尺寸图：");
+    QTest::newRow("cannot print") << QStringLiteral("无法打印尺寸图");
+    QTest::newRow("cut sheet") << QStringLiteral("J型天线 尺寸 长度（毫米） 测量内容 （管材总长度） 毫米");
+    for (const auto &dimension : ui::dimensions())
+        QTest::newRow(qPrintable(QStringLiteral("cut sheet, %1").arg(QLatin1Char(dimension.letter))))
+            << QString::fromUtf8(dimension.measures);
 }
 
 // The window draws everything in the face it carries (message boxes are
@@ -780,6 +796,96 @@ void TestUi::reactivationKeepsCaret()
     QCOMPARE(QApplication::focusWidget(), mhz);
     QVERIFY(!mhz->hasSelectedText());
     QCOMPARE(mhz->cursorPosition(), 3);
+}
+
+// What a poppler tool says of a file.
+static QString poppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(tool), process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void TestUi::cutSheet_data()
+{
+    QTest::addColumn<QStringList>("calculated"); // frequencies, each followed by a press
+    QTest::addColumn<QString>("typedAfter"); // into the frequency box, without a press
+    QTest::addColumn<QString>("shortcut"); // what the user then presses
+    QTest::addColumn<QString>("heading"); // of the sheet; empty: there is none
+    QTest::addColumn<QString>("fileName"); // the save dialog's proposal
+    QTest::addColumn<QString>("dialog"); // the window it opens
+
+    QTest::newRow("at start, Ctrl+S does nothing") << QStringList() << "" << "Ctrl+S" << "" << "" << "";
+    QTest::newRow("after 145, Ctrl+S asks where")
+        << QStringList{"145"} << "" << "Ctrl+S" << "J型天线  145 MHz" << "J型天线-145MHz.pdf" << "保存尺寸图";
+    QTest::newRow("after 1.8, Ctrl+P asks for a printer")
+        << QStringList{"1.8"} << "" << "Ctrl+P" << "J型天线  1.8 MHz" << "J型天线-1.8MHz.pdf" << "打印尺寸图";
+    QTest::newRow("an input error after 145, nothing to print")
+        << QStringList{"145", "abc"} << "" << "Ctrl+P" << "" << "" << "";
+    QTest::newRow("the frequency calculated, not the one typed since")
+        << QStringList{"145"} << "146" << "" << "J型天线  145 MHz" << "J型天线-145MHz.pdf" << "";
+    QTest::newRow("full-width digits, a pasted blank")
+        << QStringList{" １４５。５"} << "" << "" << "J型天线  １４５。５ MHz" << "J型天线-１４５。５MHz.pdf" << "";
+}
+
+// The sheet holds what the boxes show, as PDF (one page, the face embedded)
+// and PNG; Ctrl+P and Ctrl+S open their dialogs only when there are results.
+void TestUi::cutSheet()
+{
+    QFETCH(QStringList, calculated);
+    QFETCH(QString, typedAfter);
+    QFETCH(QString, shortcut);
+    QFETCH(QString, heading);
+    QFETCH(QString, fileName);
+    QFETCH(QString, dialog);
+
+    for (const auto &frequency : calculated) {
+        box("MHZ")->setText(frequency);
+        control<QPushButton>("MCount")->click();
+    }
+    const auto messages = closer->seen.size();
+    if (!typedAfter.isEmpty()) {
+        box("MHZ")->setFocus(Qt::TabFocusReason);
+        typeText(typedAfter);
+    }
+    if (!shortcut.isEmpty()) {
+        key(shortcut == "Ctrl+S" ? Qt::Key_S : Qt::Key_P, Qt::ControlModifier);
+        QTest::qWait(100);
+    }
+    QStringList dialogs;
+    for (auto i = messages; i < closer->seen.size(); ++i)
+        dialogs << closer->seen[i].title;
+    QCOMPARE(dialogs, dialog.isEmpty() ? QStringList() : QStringList{dialog});
+
+    const auto &sheet = form->cutSheet();
+    QCOMPARE(sheet.has_value(), !heading.isEmpty());
+    if (!sheet)
+        return;
+    QCOMPARE(QStringList(sheet->values.begin(), sheet->values.end()), results());
+    QCOMPARE(ui::cutSheetFileName(*sheet), fileName);
+
+    QTemporaryDir dir;
+    const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(ui::saveCutSheet(*sheet, pdf));
+    const auto text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    QVERIFY2(text.contains(heading.simplified()), qPrintable(text));
+    for (const auto &value : results())
+        QVERIFY2(text.contains(QStringLiteral(" %1 毫米").arg(value)), qPrintable(value));
+    QVERIFY(text.contains(QStringLiteral("E = A + B + 20 = %1 + %2 + 20 = %3 毫米")
+                              .arg(results()[0], results()[1], results()[4])));
+    QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
+    // Every character in the face the program carries: no second font.
+    const auto fonts = poppler(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(fonts.size(), 3);
+    QVERIFY2(fonts[2].simplified().startsWith(QStringLiteral("TolveraUMing CID TrueType Identity-H yes")),
+             qPrintable(fonts[2]));
+
+    const auto png = dir.filePath(QStringLiteral("sheet.png"));
+    QVERIFY(ui::saveCutSheet(*sheet, png));
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(1653, 2338)); // A4 at 200 dpi
 }
 
 void TestUi::closingTheWindowEndsTheProgram()

@@ -5,19 +5,29 @@
 
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
+#include "runtime/conversion.h"
 #include "ui/accessible.h"
+#include "ui/dimensions.h"
 #include "ui/frame.h"
 #include "ui/label.h"
 #include "ui/layout.h"
 #include "ui/picture.h"
 #include "ui/resultbox.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMap>
+#include <QMenu>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -56,17 +66,41 @@ struct BoxName
     const char *name;
     Box box;
     const char *accessibleName;
-    const char *description;
 };
 
 constexpr std::array<BoxName, 6> boxNames{{
-    {"MHZ", Box::MHZ, "频率 MHz", "发射频率，单位 MHz"},
-    {"CMA", Box::CMA, "A 毫米", "A：长振子高度，从U形弯底部到顶端"},
-    {"CMB", Box::CMB, "B 毫米", "B：短振子（匹配段）高度，从U形弯底部到顶端"},
-    {"CMC", Box::CMC, "C 毫米", "C：馈电点高度，从U形弯底部到电缆两芯线的连接处"},
-    {"CMD", Box::CMD, "D 毫米", "D：两振子之间的间距"},
-    {"CME", Box::CME, "总长度(+20) 毫米", "E：管材总长度，A 加 B 再加 20 毫米"},
+    {"MHZ", Box::MHZ, "频率 MHz"},
+    {"CMA", Box::CMA, "A 毫米"},
+    {"CMB", Box::CMB, "B 毫米"},
+    {"CMC", Box::CMC, "C 毫米"},
+    {"CMD", Box::CMD, "D 毫米"},
+    {"CME", Box::CME, "总长度(+20) 毫米"},
 }};
+constexpr auto frequencyDescription = "发射频率，单位 MHz";
+
+QString description(Box box)
+{
+    const auto results = ui::dimensions();
+    const auto dimension = std::find_if(results.begin(), results.end(),
+                                         [&](const ui::Dimension &d) { return d.box == box; });
+    return dimension == results.end() ? QString::fromUtf8(frequencyDescription) : ui::describe(*dimension);
+}
+
+// Passes messages on, noting whether there was one.
+class NotingPrompter : public rt::Prompter
+{
+public:
+    explicit NotingPrompter(rt::Prompter &shown) : shown(shown) {}
+    void show(const rt::Message &message) override
+    {
+        said = true;
+        shown.show(message);
+    }
+    bool said = false;
+
+private:
+    rt::Prompter &shown;
+};
 
 constexpr auto diagramName = "J型天线尺寸示意图";
 constexpr auto diagramDescription =
@@ -103,6 +137,20 @@ Form1::Form1(QWidget *parent)
         MCount->click();
     });
     MCount->setFocus();
+
+    printAction = new QAction(QStringLiteral("打印尺寸图…"), this);
+    printAction->setObjectName(QStringLiteral("printCutSheet"));
+    printAction->setShortcut(QKeySequence::Print);
+    connect(printAction, &QAction::triggered, this, &Form1::printCutSheet);
+    saveAction = new QAction(QStringLiteral("保存尺寸图…"), this);
+    saveAction->setObjectName(QStringLiteral("saveCutSheet"));
+    saveAction->setShortcut(QKeySequence::Save);
+    connect(saveAction, &QAction::triggered, this, &Form1::saveCutSheet);
+    for (auto *action : {printAction, saveAction}) {
+        action->setEnabled(false); // until there are results
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
 }
 
 void Form1::createControls()
@@ -119,6 +167,8 @@ void Form1::createControls()
             widget = new ui::Picture(QStringLiteral(":/diagram.svg"), parent);
             widget->setAccessibleName(QString::fromUtf8(diagramName));
             widget->setAccessibleDescription(QString::fromUtf8(diagramDescription));
+            widget->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(widget, &QWidget::customContextMenuRequested, this, &Form1::showDiagramMenu);
             break;
         case ui::Kind::Label:
             widget = new ui::Label(text, c.wraps, parent);
@@ -145,7 +195,7 @@ void Form1::createControls()
             auto *edit = entry->box == Box::MHZ ? new QLineEdit(text, parent)
                                                 : new ui::ResultBox(ui::qtFont(c.font), parent);
             edit->setAccessibleName(QString::fromUtf8(entry->accessibleName));
-            edit->setAccessibleDescription(QString::fromUtf8(entry->description));
+            edit->setAccessibleDescription(description(entry->box));
             boxes[static_cast<std::size_t>(entry->box)] = edit;
             widget = edit;
             break;
@@ -222,7 +272,19 @@ void Form1::calculate()
     shortcutRelease.stop();
     if (prompter.isOpen())
         return;
-    rt::report(prompter, calc::calculate(*this, prompter));
+    NotingPrompter noting(prompter);
+    const auto error = calc::calculate(*this, noting);
+    // The cut sheet shows what this calculation wrote, or nothing: results
+    // left over from an earlier frequency are not this one's.
+    sheet.reset();
+    if (!error && !noting.said) {
+        sheet = ui::CutSheet{rt::trim(text(Box::MHZ)), {}, QDate::currentDate()};
+        for (const auto &dimension : ui::dimensions())
+            sheet->values[std::size_t(dimension.letter - 'A')] = text(dimension.box);
+    }
+    printAction->setEnabled(sheet.has_value());
+    saveAction->setEnabled(sheet.has_value());
+    rt::report(prompter, error);
 }
 
 void Form1::frequencyEdited()
@@ -230,4 +292,55 @@ void Form1::frequencyEdited()
     if (prompter.isOpen())
         return;
     rt::report(prompter, calc::checkFrequency(*this, prompter));
+}
+
+void Form1::showDiagramMenu(const QPoint &position)
+{
+    auto *diagram = qobject_cast<QWidget *>(sender());
+    QMenu menu(this);
+    if (!sheet) {
+        menu.addAction(QStringLiteral("尚无结果：请先按“输出结果”"))->setEnabled(false);
+        menu.addSeparator();
+    }
+    menu.addAction(printAction);
+    menu.addAction(saveAction);
+    menu.exec(diagram->mapToGlobal(position));
+}
+
+void Form1::printCutSheet()
+{
+    if (!sheet || prompter.isOpen())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QFileInfo(ui::cutSheetFileName(*sheet)).completeBaseName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("打印尺寸图"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        prompter.show({QStringLiteral("无法打印尺寸图"), rt::MessageIcon::Critical, QStringLiteral("Tolvera")});
+        return;
+    }
+    ui::paintCutSheet(painter, QRectF(0, 0, printer.width(), printer.height()), *sheet);
+}
+
+void Form1::saveCutSheet()
+{
+    if (!sheet || prompter.isOpen())
+        return;
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QString name = QFileDialog::getSaveFileName(this, QStringLiteral("保存尺寸图"),
+                                                documents.filePath(ui::cutSheetFileName(*sheet)),
+                                                QStringLiteral("PDF (*.pdf);;PNG (*.png)"));
+    if (name.isEmpty())
+        return;
+    // A PNG for a .png name, a PDF for anything else, which says so.
+    const auto suffix = QFileInfo(name).suffix().toLower();
+    if (suffix != u"pdf" && suffix != u"png")
+        name += QStringLiteral(".pdf");
+    if (!ui::saveCutSheet(*sheet, name))
+        prompter.show({QStringLiteral("无法保存尺寸图：\n") + QDir::toNativeSeparators(name),
+                       rt::MessageIcon::Critical, QStringLiteral("Tolvera")});
 }

@@ -5,18 +5,22 @@
 
 #include "calc/boxes.h"
 #include "runtime/messagebox.h"
+#include "ui/cutsheet.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
+class QAction;
 class QLineEdit;
 class QPushButton;
 
 // The calculator's one window. It holds no logic of its own: it lays out
 // the controls, owns the text of every box and routes three events to the
-// calculation and the frequency field checks.
+// calculation and the frequency field checks, and the last calculation's
+// results to the cut sheet (Ctrl+P, Ctrl+S, the diagram's context menu).
 class Form1 : public QWidget, public calc::Boxes
 {
     Q_OBJECT
@@ -27,6 +31,9 @@ public:
     void setText(calc::Box box, const QString &text) override;
     void select(calc::Box box, qsizetype start, qsizetype length) override;
 
+    // The results on screen, once a calculation has written them all.
+    const std::optional<ui::CutSheet> &cutSheet() const { return sheet; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -35,6 +42,9 @@ private:
     void pressByShortcut();
     void calculate();
     void frequencyEdited();
+    void showDiagramMenu(const QPoint &position);
+    void printCutSheet();
+    void saveCutSheet();
 
     QLineEdit *box(calc::Box which) const { return boxes[static_cast<std::size_t>(which)]; }
 
@@ -42,4 +52,7 @@ private:
     QPushButton *MCount = nullptr;
     rt::MessageBoxPrompter prompter{this};
     QTimer shortcutRelease; // the access key's press, shown briefly before it acts
+    std::optional<ui::CutSheet> sheet;
+    QAction *printAction = nullptr;
+    QAction *saveAction = nullptr;
 };

@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#include "ui/cutsheet.h"
+
+#include "runtime/conversion.h"
+#include "ui/dimensions.h"
+#include "ui/layout.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// The sheet is laid out in tenths of a millimetre on an A4 page.
+constexpr double paperWidth = 2100;
+constexpr double paperHeight = 2970;
+constexpr double margin = 150;
+constexpr double diagramScale = 4.4; // the window's diagram, 120 × 341, about 15 cm tall
+constexpr int pngDotsPerInch = 200;
+
+const QColor letterBlue(0, 0, 192); // the diagram's own letters
+const QColor grey(96, 96, 96);
+
+QFont sheetFont(int size)
+{
+    QFont font = qtFont(Font::Default);
+    font.setPixelSize(size);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QString title(const CutSheet &sheet)
+{
+    return QStringLiteral("J型天线  %1 MHz").arg(sheet.frequency);
+}
+
+// "A 1481.96 毫米", its letter in the diagram's blue, placed by the middle
+// of its height and where its text starts, ends or has its centre.
+void drawDimension(QPainter &p, QPointF at, Qt::Alignment alignment, char letter, const QString &value,
+                   const QString &note = {})
+{
+    p.setFont(sheetFont(45));
+    const QFontMetricsF metrics(p.font());
+    const QString head = QStringLiteral("%1 ").arg(QLatin1Char(letter));
+    const QString rest = value + QStringLiteral(" 毫米") + note;
+    const double width = metrics.horizontalAdvance(head) + metrics.horizontalAdvance(rest);
+    const double x = alignment & Qt::AlignRight ? at.x() - width
+                     : alignment & Qt::AlignHCenter ? at.x() - width / 2
+                                                    : at.x();
+    const double baseline = at.y() + (metrics.ascent() - metrics.descent()) / 2;
+    p.setPen(letterBlue);
+    p.drawText(QPointF(x, baseline), head);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(x + metrics.horizontalAdvance(head), baseline), rest);
+}
+
+void paintPaper(QPainter &p, const CutSheet &sheet)
+{
+    const QString version = QStringLiteral("Tolvera " TOLVERA_VERSION);
+    const auto &values = sheet.values;
+
+    p.setPen(Qt::black);
+    p.setFont(sheetFont(80));
+    p.drawText(QPointF(margin, margin + 80), title(sheet));
+    p.setFont(sheetFont(32));
+    p.setPen(grey);
+    p.drawText(QRectF(margin, margin + 40, paperWidth - 2 * margin, 50), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("%1  %2").arg(version, sheet.date.toString(Qt::ISODate)));
+    p.drawLine(QPointF(margin, margin + 120), QPointF(paperWidth - margin, margin + 120));
+
+    // The diagram, large, with the values where its letters are.
+    QSvgRenderer diagram(QStringLiteral(":/diagram.svg"));
+    const QPointF origin((paperWidth - 120 * diagramScale) / 2, 400);
+    auto at = [&](double x, double y) { return origin + QPointF(x, y) * diagramScale; };
+    for (const auto *part : {"drawing", "ohms"}) {
+        const QRectF bounds = diagram.boundsOnElement(QString::fromLatin1(part));
+        diagram.render(&p, QString::fromLatin1(part),
+                       QRectF(at(bounds.x(), bounds.y()), bounds.size() * diagramScale));
+    }
+    drawDimension(p, at(109.5, 162), Qt::AlignLeft, 'A', values[0]);
+    drawDimension(p, at(18, 253), Qt::AlignRight, 'B', values[1]);
+    drawDimension(p, at(66, 175), Qt::AlignRight, 'D', values[3]);
+    // C's value lies beyond A's dimension line: a leader joins it to C's.
+    p.setPen(QPen(Qt::black, 3));
+    p.drawLine(at(94.5, 294), at(112, 294));
+    drawDimension(p, at(114, 294), Qt::AlignLeft, 'C', values[2]);
+    drawDimension(p, at(60, 360), Qt::AlignHCenter, 'E', values[4], QStringLiteral("（管材总长度）"));
+
+    // The table: letter, value, what it measures.
+    const double top = 2080;
+    const double row = 80;
+    const double valueRight = margin + 520;
+    const double textLeft = margin + 600;
+    p.setFont(sheetFont(36));
+    p.setPen(grey);
+    p.drawText(QRectF(margin, top, 150, row), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("尺寸"));
+    p.drawText(QRectF(margin, top, valueRight - margin, row), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("长度（毫米）"));
+    p.drawText(QRectF(textLeft, top, paperWidth - margin - textLeft, row), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("测量内容"));
+    p.setPen(QPen(grey, 2));
+    p.drawLine(QPointF(margin, top + row), QPointF(paperWidth - margin, top + row));
+    double y = top + row;
+    for (const auto &dimension : dimensions()) {
+        const auto i = std::size_t(dimension.letter - 'A');
+        p.setPen(letterBlue);
+        p.drawText(QRectF(margin, y, 150, row), Qt::AlignLeft | Qt::AlignVCenter, QString(QLatin1Char(dimension.letter)));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(margin, y, valueRight - margin, row), Qt::AlignRight | Qt::AlignVCenter, values[i]);
+        p.drawText(QRectF(textLeft, y, paperWidth - margin - textLeft, row), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromUtf8(dimension.measures));
+        y += row;
+        p.setPen(QPen(QColor(200, 200, 200), 1));
+        p.drawLine(QPointF(margin, y), QPointF(paperWidth - margin, y));
+    }
+    p.setPen(Qt::black);
+    p.drawText(QRectF(margin, y + 20, paperWidth - 2 * margin, row), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("E = A + B + 20 = %1 + %2 + 20 = %3 毫米").arg(values[0], values[1], values[4]));
+}
+
+} // namespace
+
+void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)
+{
+    const double scale = std::min(page.width() / paperWidth, page.height() / paperHeight);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(page.center());
+    painter.scale(scale, scale);
+    painter.translate(-paperWidth / 2, -paperHeight / 2);
+    paintPaper(painter, sheet);
+    painter.restore();
+}
+
+bool saveCutSheet(const CutSheet &sheet, const QString &fileName)
+{
+    if (QFileInfo(fileName).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0) {
+        const double dotsPerTenthMm = pngDotsPerInch / 254.0;
+        QImage image(int(paperWidth * dotsPerTenthMm), int(paperHeight * dotsPerTenthMm), QImage::Format_RGB32);
+        image.setDotsPerMeterX(int(pngDotsPerInch / 0.0254));
+        image.setDotsPerMeterY(int(pngDotsPerInch / 0.0254));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintCutSheet(painter, image.rect(), sheet);
+        painter.end();
+        return image.save(fileName, "PNG");
+    }
+
+    QPdfWriter writer(fileName);
+    if (!writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())))
+        return false;
+    writer.setTitle(title(sheet));
+    writer.setCreator(QStringLiteral("Tolvera " TOLVERA_VERSION));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    paintCutSheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
+    return painter.end();
+}
+
+QString cutSheetFileName(const CutSheet &sheet)
+{
+    // Only what a file name can hold, on any system.
+    QString frequency;
+    for (QChar c : rt::trim(sheet.frequency)) {
+        if (c.isPrint() && !QStringLiteral("\\/:*?\"<>|").contains(c) && !c.isSpace())
+            frequency += c;
+    }
+    return QStringLiteral("J型天线-%1MHz.pdf").arg(frequency);
+}
+
+} // namespace ui

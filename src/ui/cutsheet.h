@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+class QRectF;
+
+namespace ui {
+
+// What a builder takes to the workshop: one calculation's dimensions on
+// the diagram and in a table, on one page.
+struct CutSheet
+{
+    QString frequency; // as the frequency box showed it when calculated
+    std::array<QString, 5> values; // A to E, as the result boxes show them
+    QDate date;
+};
+
+// Draws the sheet as large as fits in page, keeping an A4 page's shape.
+void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet);
+
+// Saves a PNG for a name ending in .png, a PDF otherwise. False when the
+// file cannot be written.
+bool saveCutSheet(const CutSheet &sheet, const QString &fileName);
+
+// The name the save dialog proposes: "J型天线-145MHz.pdf".
+QString cutSheetFileName(const CutSheet &sheet);
+
+} // namespace ui
