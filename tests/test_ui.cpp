@@ -20,6 +20,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -816,18 +817,22 @@ void TestUi::cutSheet_data()
     QTest::addColumn<QString>("heading"); // of the sheet; empty: there is none
     QTest::addColumn<QString>("fileName"); // the save dialog's proposal
     QTest::addColumn<QString>("dialog"); // the window it opens
+    QTest::addColumn<QStringList>("menu"); // the diagram's context menu; "-" for a disabled entry
 
-    QTest::newRow("at start, Ctrl+S does nothing") << QStringList() << "" << "Ctrl+S" << "" << "" << "";
-    QTest::newRow("after 145, Ctrl+S asks where")
-        << QStringList{"145"} << "" << "Ctrl+S" << "J型天线  145 MHz" << "J型天线-145MHz.pdf" << "保存尺寸图";
-    QTest::newRow("after 1.8, Ctrl+P asks for a printer")
-        << QStringList{"1.8"} << "" << "Ctrl+P" << "J型天线  1.8 MHz" << "J型天线-1.8MHz.pdf" << "打印尺寸图";
+    const QStringList ready{"打印尺寸图…", "保存尺寸图…"};
+    const QStringList notYet{"-尚无结果：请先按“输出结果”", "-打印尺寸图…", "-保存尺寸图…"};
+    QTest::newRow("at start, Ctrl+S does nothing")
+        << QStringList() << "" << "Ctrl+S" << "" << "" << "" << notYet;
+    QTest::newRow("after 145, Ctrl+S asks where") << QStringList{"145"} << "" << "Ctrl+S" << "J型天线  145 MHz"
+                                                  << "J型天线-145MHz.pdf" << "保存尺寸图" << ready;
+    QTest::newRow("after 1.8, Ctrl+P asks for a printer") << QStringList{"1.8"} << "" << "Ctrl+P"
+        << "J型天线  1.8 MHz" << "J型天线-1.8MHz.pdf" << "打印尺寸图" << ready;
     QTest::newRow("an input error after 145, nothing to print")
-        << QStringList{"145", "abc"} << "" << "Ctrl+P" << "" << "" << "";
+        << QStringList{"145", "abc"} << "" << "Ctrl+P" << "" << "" << "" << notYet;
     QTest::newRow("the frequency calculated, not the one typed since")
-        << QStringList{"145"} << "146" << "" << "J型天线  145 MHz" << "J型天线-145MHz.pdf" << "";
-    QTest::newRow("full-width digits, a pasted blank")
-        << QStringList{" １４５。５"} << "" << "" << "J型天线  １４５。５ MHz" << "J型天线-１４５。５MHz.pdf" << "";
+        << QStringList{"145"} << "146" << "" << "J型天线  145 MHz" << "J型天线-145MHz.pdf" << "" << ready;
+    QTest::newRow("full-width digits, a pasted blank") << QStringList{"\u00a0１４５。５"} << "" << ""
+        << "J型天线  １４５。５ MHz" << "J型天线-１４５。５MHz.pdf" << "" << ready;
 }
 
 // The sheet holds what the boxes show, as PDF (one page, the face embedded)
@@ -840,6 +845,7 @@ void TestUi::cutSheet()
     QFETCH(QString, heading);
     QFETCH(QString, fileName);
     QFETCH(QString, dialog);
+    QFETCH(QStringList, menu);
 
     for (const auto &frequency : calculated) {
         box("MHZ")->setText(frequency);
@@ -858,6 +864,22 @@ void TestUi::cutSheet()
     for (auto i = messages; i < closer->seen.size(); ++i)
         dialogs << closer->seen[i].title;
     QCOMPARE(dialogs, dialog.isEmpty() ? QStringList() : QStringList{dialog});
+
+    // A right click on the diagram, here where the title lies over it.
+    QStringList entries;
+    QTimer::singleShot(100, this, [&entries] {
+        if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (auto *action : popup->actions()) {
+                if (!action->isSeparator())
+                    entries << (action->isEnabled() ? QString() : QStringLiteral("-")) + action->text();
+            }
+            popup->close();
+        }
+    });
+    const QPoint title = control("Label2_1")->geometry().center();
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, title);
+    QTRY_VERIFY(!entries.isEmpty());
+    QCOMPARE(entries, menu);
 
     const auto &sheet = form->cutSheet();
     QCOMPARE(sheet.has_value(), !heading.isEmpty());

@@ -15,6 +15,7 @@
 #include "ui/resultbox.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -167,8 +168,7 @@ void Form1::createControls()
             widget = new ui::Picture(QStringLiteral(":/diagram.svg"), parent);
             widget->setAccessibleName(QString::fromUtf8(diagramName));
             widget->setAccessibleDescription(QString::fromUtf8(diagramDescription));
-            widget->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(widget, &QWidget::customContextMenuRequested, this, &Form1::showDiagramMenu);
+            diagram = widget;
             break;
         case ui::Kind::Label:
             widget = new ui::Label(text, c.wraps, parent);
@@ -294,9 +294,12 @@ void Form1::frequencyEdited()
     rt::report(prompter, calc::checkFrequency(*this, prompter));
 }
 
-void Form1::showDiagramMenu(const QPoint &position)
+// The title and the credit lie over the diagram: a right click on them is
+// on the diagram too.
+void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
-    auto *diagram = qobject_cast<QWidget *>(sender());
+    if (!diagram->geometry().contains(event->pos()))
+        return QWidget::contextMenuEvent(event);
     QMenu menu(this);
     if (!sheet) {
         menu.addAction(QStringLiteral("尚无结果：请先按“输出结果”"))->setEnabled(false);
@@ -304,7 +307,7 @@ void Form1::showDiagramMenu(const QPoint &position)
     }
     menu.addAction(printAction);
     menu.addAction(saveAction);
-    menu.exec(diagram->mapToGlobal(position));
+    menu.exec(event->globalPos());
 }
 
 void Form1::printCutSheet()

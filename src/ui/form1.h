@@ -36,13 +36,13 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createControls();
     void pressByShortcut();
     void calculate();
     void frequencyEdited();
-    void showDiagramMenu(const QPoint &position);
     void printCutSheet();
     void saveCutSheet();
 
@@ -50,6 +50,7 @@ private:
 
     std::array<QLineEdit *, 6> boxes{};
     QPushButton *MCount = nullptr;
+    QWidget *diagram = nullptr;
     rt::MessageBoxPrompter prompter{this};
     QTimer shortcutRelease; // the access key's press, shown briefly before it acts
     std::optional<ui::CutSheet> sheet;
