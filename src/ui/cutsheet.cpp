@@ -4,6 +4,7 @@
 #include "ui/cutsheet.h"
 
 #include "runtime/conversion.h"
+#include "ui/artwork.h"
 #include "ui/dimensions.h"
 #include "ui/layout.h"
 
@@ -12,7 +13,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -78,14 +78,13 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.drawLine(QPointF(margin, margin + 120), QPointF(paperWidth - margin, margin + 120));
 
     // The diagram, large, with the values where its letters are.
-    QSvgRenderer diagram(QStringLiteral(":/diagram.svg"));
-    const QPointF origin((paperWidth - 120 * diagramScale) / 2, 400);
+    const QPointF origin((paperWidth - diagramSize.width() * diagramScale) / 2, 400);
     auto at = [&](double x, double y) { return origin + QPointF(x, y) * diagramScale; };
-    for (const auto *part : {"drawing", "ohms"}) {
-        const QRectF bounds = diagram.boundsOnElement(QString::fromLatin1(part));
-        diagram.render(&p, QString::fromLatin1(part),
-                       QRectF(at(bounds.x(), bounds.y()), bounds.size() * diagramScale));
-    }
+    p.save();
+    p.translate(origin);
+    p.scale(diagramScale, diagramScale);
+    paintDiagramWithoutLetters(p);
+    p.restore();
     drawDimension(p, at(109.5, 162), Qt::AlignLeft, 'A', values[0]);
     drawDimension(p, at(18, 253), Qt::AlignRight, 'B', values[1]);
     drawDimension(p, at(66, 175), Qt::AlignRight, 'D', values[3]);

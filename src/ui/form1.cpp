@@ -7,6 +7,7 @@
 #include "calc/fieldchecks.h"
 #include "runtime/conversion.h"
 #include "ui/accessible.h"
+#include "ui/artwork.h"
 #include "ui/dimensions.h"
 #include "ui/frame.h"
 #include "ui/label.h"
@@ -29,7 +30,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -43,21 +43,6 @@ QRect toPixels(const ui::Control &c)
 {
     auto px = [](int twips) { return int(std::lround(double(twips) / ui::twipsPerPixel)); };
     return {px(c.left), px(c.top), px(c.width), px(c.height)};
-}
-
-QIcon atomIcon()
-{
-    QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
 }
 
 // What a screen reader says of each box: what the row reads, and what the
@@ -121,7 +106,7 @@ Form1::Form1(QWidget *parent)
     ui::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tolvera"));
-    setWindowIcon(atomIcon());
+    setWindowIcon(ui::atomIcon());
     setFont(ui::qtFont(ui::Font::Default));
     setPalette(ui::windowPalette());
     setFixedSize(ui::clientWidth / ui::twipsPerPixel, ui::clientHeight / ui::twipsPerPixel);
@@ -165,7 +150,7 @@ void Form1::createControls()
         QWidget *widget = nullptr;
         switch (c.kind) {
         case ui::Kind::Picture:
-            widget = new ui::Picture(QStringLiteral(":/diagram.svg"), parent);
+            widget = new ui::Picture(parent);
             widget->setAccessibleName(QString::fromUtf8(diagramName));
             widget->setAccessibleDescription(QString::fromUtf8(diagramDescription));
             diagram = widget;

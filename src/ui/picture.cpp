@@ -3,20 +3,21 @@
 
 #include "ui/picture.h"
 
+#include "ui/artwork.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
 namespace ui {
 
-Picture::Picture(const QString &resource, QWidget *parent) : QWidget(parent), renderer(resource)
-{
-}
+Picture::Picture(QWidget *parent) : QWidget(parent) {}
 
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     qDrawShadePanel(&painter, rect(), palette(), true, border);
-    renderer.render(&painter, QRectF(QPointF(border, border), renderer.defaultSize()));
+    painter.translate(border, border);
+    paintDiagram(painter, devicePixelRatioF());
 }
 
 } // namespace ui

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#include "ui/artwork.h"
+
+#include <QPainter>
+
+#ifdef TOLVERA_PREDRAWN_ART
+#include <QFile>
+#include <QPicture>
+#include <QPixmap>
+#include <array>
+#else
+#include <QSvgRenderer>
+#endif
+
+namespace ui {
+
+#ifdef TOLVERA_PREDRAWN_ART
+
+namespace {
+
+// The display scales a Windows user can choose, in per cent.
+constexpr std::array<int, 9> scales{100, 125, 150, 175, 200, 225, 250, 300, 350};
+
+} // namespace
+
+void paintDiagram(QPainter &painter, qreal devicePixelRatio)
+{
+    // The smallest bitmap that is not scaled up; beyond 350 % the largest.
+    int scale = scales.back();
+    for (int s : scales) {
+        if (s >= devicePixelRatio * 100 - 0.5) {
+            scale = s;
+            break;
+        }
+    }
+    QPixmap pixmap(QStringLiteral(":/diagram@%1.png").arg(scale));
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(0, 0), diagramSize), pixmap, QRectF(pixmap.rect()));
+    painter.restore();
+}
+
+void paintDiagramWithoutLetters(QPainter &painter)
+{
+    QPicture picture;
+    picture.load(QStringLiteral(":/diagram-unlettered.pic"));
+    painter.drawPicture(0, 0, picture);
+}
+
+QIcon atomIcon()
+{
+    QIcon icon;
+    for (int size : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256})
+        icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+#else
+
+void paintDiagram(QPainter &painter, qreal)
+{
+    QSvgRenderer renderer(QStringLiteral(":/diagram.svg"));
+    renderer.render(&painter, QRectF(QPointF(0, 0), diagramSize));
+}
+
+void paintDiagramWithoutLetters(QPainter &painter)
+{
+    QSvgRenderer renderer(QStringLiteral(":/diagram.svg"));
+    for (const auto *part : {"drawing", "ohms"}) {
+        const auto id = QString::fromLatin1(part);
+        renderer.render(&painter, id, renderer.boundsOnElement(id));
+    }
+}
+
+QIcon atomIcon()
+{
+    QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+#endif
+
+} // namespace ui
