@@ -51,9 +51,11 @@ if grep -E '^(E|W):' "$work/lintian.log"; then fail "lintian"; fi
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 # Hardening: bound at load, read-only relocations, stack protector.
-readelf -d "$root/usr/bin/tolvera" | grep -q 'FLAGS.*BIND_NOW' || fail "not linked with -z now"
-readelf -l "$root/usr/bin/tolvera" | grep -q GNU_RELRO || fail "not linked with -z relro"
-nm -D "$root/usr/bin/tolvera" | grep -q __stack_chk_fail || fail "no stack protector"
+# (Read whole first: grep -q stops reading early, and under pipefail the
+# writer's broken pipe would fail the check.)
+grep -q 'FLAGS.*BIND_NOW' <<<"$(readelf -d "$root/usr/bin/tolvera")" || fail "not linked with -z now"
+grep -q GNU_RELRO <<<"$(readelf -l "$root/usr/bin/tolvera")" || fail "not linked with -z relro"
+grep -q __stack_chk_fail <<<"$(nm -D "$root/usr/bin/tolvera")" || fail "no stack protector"
 # The copyright file covers the program and the font subset.
 for licence in "License: MIT" "License: Arphic-1999"; do
     grep -qxF "$licence" "$root/usr/share/doc/tolvera/copyright" || fail "copyright lacks $licence"
