@@ -799,6 +799,7 @@ void TestUi::reactivationKeepsCaret()
     QCOMPARE(mhz->cursorPosition(), 3);
 }
 
+#ifndef Q_OS_WIN
 // What a poppler tool says of a file.
 static QString poppler(const QString &tool, const QStringList &arguments)
 {
@@ -808,6 +809,7 @@ static QString poppler(const QString &tool, const QStringList &arguments)
         qFatal("%s failed: %s", qPrintable(tool), process.readAllStandardError().constData());
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+#endif
 
 void TestUi::cutSheet_data()
 {
@@ -863,6 +865,10 @@ void TestUi::cutSheet()
     QStringList dialogs;
     for (auto i = messages; i < closer->seen.size(); ++i)
         dialogs << closer->seen[i].title;
+#ifdef Q_OS_WIN
+    if (shortcut == "Ctrl+P") // Windows' own print dialog, which only the user sees
+        dialog.clear();
+#endif
     QCOMPARE(dialogs, dialog.isEmpty() ? QStringList() : QStringList{dialog});
 
     // A right click on the diagram, here where the title lies over it.
@@ -891,6 +897,7 @@ void TestUi::cutSheet()
     QTemporaryDir dir;
     const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     QVERIFY(ui::saveCutSheet(*sheet, pdf));
+#ifndef Q_OS_WIN // poppler's tools are Linux programs: test_windows.sh reads a sheet there
     const auto text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
     QVERIFY2(text.contains(heading.simplified()), qPrintable(text));
     for (const auto &value : results())
@@ -903,11 +910,15 @@ void TestUi::cutSheet()
     QCOMPARE(fonts.size(), 3);
     QVERIFY2(fonts[2].simplified().startsWith(QStringLiteral("TolveraUMing CID TrueType Identity-H yes")),
              qPrintable(fonts[2]));
+#endif
 
     const auto png = dir.filePath(QStringLiteral("sheet.png"));
     QVERIFY(ui::saveCutSheet(*sheet, png));
     const QImage image(png);
     QCOMPARE(image.size(), QSize(1653, 2338)); // A4 at 200 dpi
+    // The tube, halfway up its long element, in the diagram's copper.
+    const QColor tube = image.pixelColor(868, 834);
+    QVERIFY2(tube.red() > 150 && tube.blue() < 100, qPrintable(tube.name()));
 }
 
 void TestUi::closingTheWindowEndsTheProgram()

@@ -19,17 +19,69 @@
 #include <cstdlib>
 #include <cstring>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 namespace {
 
-// The language of messages, as gettext programs pick it.
+// The language of messages: as gettext programs pick it, or on Windows the
+// user's display language.
 bool chineseLocale()
 {
+#ifdef Q_OS_WIN
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE;
+#else
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray value = qgetenv(variable);
         if (!value.isEmpty())
             return value.startsWith("zh");
     }
     return false;
+#endif
+}
+
+// The arguments as the user typed them: on Windows as UTF-16, since the
+// 8-bit ones lose what the code page cannot hold (full-width digits).
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i)
+            list << QString::fromWCharArray(wide[i]);
+        LocalFree(wide);
+    }
+#else
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+#endif
+    return list;
+}
+
+// A Windows program with a window has no console of its own: what it says
+// on the command line goes to the console of the prompt that started it,
+// unless it is redirected to a file or a pipe already. Text is UTF-8.
+void useConsole()
+{
+#ifdef Q_OS_WIN
+    static bool attached = false;
+    if (attached)
+        return;
+    attached = true;
+    const bool redirected = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
+    if (!redirected && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+        SetConsoleOutputCP(CP_UTF8);
+    }
+#endif
 }
 
 constexpr char helpEnglish[] =
@@ -94,10 +146,10 @@ public:
 
 // Qt's own options (-platform, -style…) start with a dash and a letter;
 // "-145" and "-.5" are frequencies.
-bool looksLikeOption(const char *argument)
+bool looksLikeOption(const QString &argument)
 {
-    return argument[0] == '-' && argument[1] != '\0' && argument[1] != '.'
-           && !(argument[1] >= '0' && argument[1] <= '9');
+    return argument.size() > 1 && argument[0] == u'-' && argument[1] != u'.'
+           && !(argument[1] >= u'0' && argument[1] <= u'9');
 }
 
 // Each frequency as the window calculates it, the same texts as its boxes.
@@ -144,16 +196,17 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QStringList frequencies;
     bool qtOptions = false;
     bool optionsEnd = false;
-    for (int i = 1; i < argc; ++i) {
-        const char *argument = argv[i];
+    for (const auto &argument : arguments(argc, argv)) {
         if (optionsEnd || !looksLikeOption(argument)) {
-            frequencies << QString::fromLocal8Bit(argument);
-        } else if (std::strcmp(argument, "--") == 0) {
+            frequencies << argument;
+        } else if (argument == u"--") {
             optionsEnd = true;
-        } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-v") == 0) {
+        } else if (argument == u"--version" || argument == u"-v") {
+            useConsole();
             std::fputs("Tolvera " TOLVERA_VERSION "\n", stdout);
             return 0;
-        } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+        } else if (argument == u"--help" || argument == u"-h") {
+            useConsole();
             std::fputs(chineseLocale() ? helpChinese : helpEnglish, stdout);
             return 0;
         } else {
@@ -163,6 +216,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     // Qt's options are for the window, with whatever follows them.
     if (frequencies.isEmpty() || qtOptions)
         return std::nullopt;
+    useConsole();
     return printDimensions(frequencies);
 }
 

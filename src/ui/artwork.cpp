@@ -46,7 +46,14 @@ void paintDiagramWithoutLetters(QPainter &painter)
 {
     QPicture picture;
     picture.load(QStringLiteral(":/diagram-unlettered.pic"));
+    // A picture scales itself from its own resolution to the device's; it
+    // is to come out in the painter's units, like the SVG.
+    painter.save();
+    const QPaintDevice *device = painter.device();
+    painter.scale(qreal(picture.logicalDpiX()) / device->logicalDpiX(),
+                  qreal(picture.logicalDpiY()) / device->logicalDpiY());
     painter.drawPicture(0, 0, picture);
+    painter.restore();
 }
 
 QIcon atomIcon()

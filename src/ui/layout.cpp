@@ -76,6 +76,11 @@ static QString songFamily()
 QFont qtFont(Font which)
 {
     QFont font(songFamily());
+#ifdef Q_OS_WIN
+    // As a Linux desktop sets it: light hinting keeps the face's own widths
+    // (6 px per Latin character at 12 px), which the layout is measured in.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+#endif
     switch (which) {
     case Font::Default:
         font.setPixelSize(12); // 9 pt at 96 dpi

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
+# Cross-builds the Windows program on this Debian machine, packs it, and
+# tests it under Wine.
+#   scripts/windows.sh [--no-test]
+# Makes, in build-windows/: tolvera.exe (64-bit, one file), the installer
+# tolvera-<version>-windows-x64.exe (NSIS) and a portable zip. The static Qt
+# it links is built once by scripts/windows-qt.sh (about 40 minutes) and
+# reused; TOLVERA_QT_PREFIX names another one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh windows
+qt=${TOLVERA_QT_PREFIX:-$(bash scripts/windows-qt.sh | tail -1)}
+build=build-windows
+
+cmake -S . -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/scripts/wine-run.sh"
+cmake --build "$build" --parallel "$(nproc)"
+(cd "$build" && SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)} \
+    cpack -G "NSIS64;ZIP" >/dev/null)
+ls -l "$build/tolvera.exe" "$build"/tolvera-*-windows-x64.{exe,zip}
+
+[ "${1:-}" = --no-test ] || ctest --test-dir "$build" --output-on-failure

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tolvera developers
+# SPDX-License-Identifier: MIT
+# The Windows program as a user meets it, under Wine: one file that needs
+# only Windows' own DLLs, its command line, its window in a virtual X server
+# with a window manager (typed into, calculated, read back through the
+# clipboard, an input error), and the installer and uninstaller.
+#   tests/test_windows.sh build-windows/tolvera.exe build-windows
+set -euo pipefail
+exe=$(realpath "$1")
+build=$(realpath "$2")
+fail() { echo "FAIL: $*"; exit 1; }
+
+if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
+    # One file, 64-bit, a GUI program with ASLR and DEP, importing only DLLs
+    # every Windows has.
+    headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+    grep -q 'Magic.*20b' <<<"$headers" || fail "not a 64-bit program"
+    grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a GUI program"
+    for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+        grep -q "$flag" <<<"$headers" || fail "no $flag"
+    done
+    dlls=$(grep 'DLL Name' <<<"$headers" | awk '{print tolower($3)}' | sort -u)
+    others=$(grep -vxE 'kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|comdlg32.dll|winspool.drv|imm32.dll|winmm.dll|ws2_32.dll|uxtheme.dll|dwmapi.dll|shlwapi.dll|version.dll|netapi32.dll|userenv.dll|uuid.dll|setupapi.dll|mpr.dll|authz.dll|d3d9.dll|d3d11.dll|dxgi.dll|d2d1.dll|dwrite.dll|shcore.dll|wtsapi32.dll|msvcrt.dll|comctl32.dll|crypt32.dll|bcrypt.dll|secur32.dll|ntdll.dll|api-ms-win-.*' <<<"$dlls" || true)
+    [ -z "$others" ] || fail "imports DLLs Windows does not have: $others"
+    echo "PASS: one 64-bit GUI program, ASLR and DEP, only system DLLs"
+    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash "$0" "$@"
+fi
+
+export WINEPREFIX=${WINEPREFIX:-${TOLVERA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tolvera}/wine}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ -d "$WINEPREFIX" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+
+# The command line prints where it was started from.
+out=$(wine "$exe" --version 2>/dev/null | tr -d '\r')
+[ "$out" = "Tolvera 1.00" ] || fail "--version says: $out"
+out=$(wine "$exe" 145 2>/dev/null | tr -d '\r' | tr -s ' ' | paste -sd ';')
+[ "$out" = "145 MHz;A 1481.96 mm;B 491.88 mm;C 48.35 mm;D 46.25 mm;E 1993.84 mm" ] ||
+    fail "tolvera 145 says: $out"
+echo "PASS: --version and tolvera 145 print to the console"
+
+wine "$exe" >/dev/null 2>&1 &
+app=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tolvera$' | head -1) ||
+    fail "no window titled Tolvera appeared"
+sleep 1
+size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$size" = 257x362 ] || fail "the window is $size, not 257x362"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+keys() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.3; }
+
+# From the button, five Tabs reach the frequency, which Tab selects whole.
+keys Tab Tab Tab Tab Tab
+xdotool type --delay 80 145
+keys alt+c
+sleep 0.5
+read_box() { keys Tab ctrl+c; xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
+d=$(read_box); c=$(read_box); b=$(read_box); a=$(read_box)
+keys Tab # the frequency
+e=$(read_box)
+[ "$a $b $c $d $e" = "1481.96 491.88 48.35 46.25 1993.84" ] || fail "145 MHz reads: $a $b $c $d $e"
+echo "PASS: the window calculates 145 MHz and its results copy out: $a $b $c $d $e"
+
+# Ctrl+S saves the cut sheet where Windows' own dialog is told to.
+sheet=$(mktemp -d)/sheet.pdf
+keys ctrl+s
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^保存尺寸图$' | head -1) ||
+    fail "Ctrl+S opened no 保存尺寸图 dialog"
+sleep 1
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+keys Home shift+End BackSpace
+xdotool type --delay 30 "$(winepath -w "$sheet")"
+keys Return
+for _ in $(seq 50); do [ -s "$sheet" ] && break; sleep 0.2; done
+[ -s "$sheet" ] || fail "no cut sheet saved"
+sleep 1
+text=$(pdftotext "$sheet" - | tr -s ' \n' ' ')
+for want in "J型天线 145 MHz" "A 1481.96 毫米" "B 491.88 毫米" "C 48.35 毫米" "D 46.25 毫米" "E 1993.84 毫米"; do
+    grep -qF "$want" <<<"$text" || fail "the cut sheet lacks \"$want\": $text"
+done
+[ "$(pdfinfo "$sheet" | awk '/^Pages:/ {print $2}')" = 1 ] || fail "the cut sheet is not one page"
+fonts=$(pdffonts "$sheet" | tail -n +3)
+[ "$(wc -l <<<"$fonts")" = 1 ] && grep -q '^TolveraUMing .* yes ' <<<"$fonts" || fail "the cut sheet's fonts: $fonts"
+pdftoppm -r 200 -png -singlefile "$sheet" "${sheet%.pdf}"
+tube=$(convert "${sheet%.pdf}.png" -format '%[fx:int(255*u.p{868,834}.r)] %[fx:int(255*u.p{868,834}.b)]' info:)
+read -r red blue <<<"$tube"
+[ "$red" -gt 150 ] && [ "$blue" -lt 100 ] || fail "no copper tube on the cut sheet (red $red, blue $blue)"
+rm -rf "$(dirname "$sheet")"
+echo "PASS: Ctrl+S saves a one-page cut sheet with the diagram, the values and the embedded face"
+
+# An input error: typing a letter over the frequency opens 出错啦...
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+keys shift+Tab
+xdotool type --delay 80 a
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^出错啦\.\.\.$' | head -1) ||
+    fail "no 出错啦... box for a letter"
+keys Return
+sleep 0.5
+! xdotool search --onlyvisible --name '^出错啦\.\.\.$' >/dev/null || fail "the box did not close on Enter"
+echo "PASS: a letter in the frequency gets the 出错啦... box, and Enter closes it"
+
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+keys alt+F4
+for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.2; done
+! kill -0 $app 2>/dev/null || fail "Alt+F4 did not end the program"
+echo "PASS: Alt+F4 ends it"
+
+# The installer: Program Files\Tolvera, a Start-menu shortcut, licences,
+# Apps & features; the uninstaller leaves nothing.
+installer=$(ls "$build"/tolvera-*-windows-x64.exe 2>/dev/null | head -1)
+[ -n "$installer" ] || fail "no installer in $build (scripts/windows.sh makes it)"
+wine "$installer" /S >/dev/null 2>&1
+wineserver -w
+dir=$(winepath -u 'C:\Program Files\Tolvera')
+for file in tolvera.exe LICENSE.txt LICENSE-font.txt THIRD-PARTY-NOTICES.txt Uninstall.exe; do
+    [ -f "$dir/$file" ] || fail "the installer put no $file in Program Files\\Tolvera"
+done
+grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$dir/THIRD-PARTY-NOTICES.txt" || fail "no LGPL in the notices"
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Tolvera.lnk' | head -1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut named Tolvera"
+version=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvera' /v DisplayVersion 2>/dev/null | tr -d '\r' | awk '/DisplayVersion/ {print $3}')
+[ "$version" = 1.00 ] || fail "Apps & features shows version '$version'"
+wine "$dir/Uninstall.exe" /S >/dev/null 2>&1
+wineserver -w
+sleep 2
+[ ! -e "$dir/tolvera.exe" ] || fail "the uninstaller left tolvera.exe"
+[ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Tolvera.lnk')" ] || fail "the uninstaller left the shortcut"
+! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvera' >/dev/null 2>&1 ||
+    fail "the uninstaller left the Apps & features entry"
+echo "PASS: the installer installs into Program Files\\Tolvera with a shortcut and licences; the uninstaller removes them"
