@@ -23,7 +23,16 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     dlls=$(grep 'DLL Name' <<<"$headers" | awk '{print tolower($3)}' | sort -u)
     others=$(grep -vxE 'kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|comdlg32.dll|winspool.drv|imm32.dll|winmm.dll|ws2_32.dll|uxtheme.dll|dwmapi.dll|shlwapi.dll|version.dll|netapi32.dll|userenv.dll|uuid.dll|setupapi.dll|mpr.dll|authz.dll|d3d9.dll|d3d11.dll|dxgi.dll|d2d1.dll|dwrite.dll|shcore.dll|wtsapi32.dll|msvcrt.dll|comctl32.dll|crypt32.dll|bcrypt.dll|secur32.dll|ntdll.dll|api-ms-win-.*' <<<"$dlls" || true)
     [ -z "$others" ] || fail "imports DLLs Windows does not have: $others"
-    echo "PASS: one 64-bit GUI program, ASLR and DEP, only system DLLs"
+    # The atom icon for Explorer and the taskbar, 16 to 256 px and not
+    # blank; version 1.00.
+    icon=$(mktemp --suffix=.ico)
+    wrestool -x -t 14 "$exe" >"$icon"
+    sizes=$(for i in $(seq 0 9); do convert "$icon[$i]" -format '%w:%[fx:mean.a>0.3] ' info: 2>/dev/null; done)
+    rm -f "$icon"
+    [ "$sizes" = "16:1 20:1 24:1 32:1 40:1 48:1 64:1 96:1 128:1 256:1 " ] || fail "the program's icon: $sizes"
+    version=$(wrestool -x --raw -t 16 "$exe" | strings -e l | paste -sd '|')
+    grep -qF 'FileVersion|1.00|ProductVersion|1.00' <<<"$version" || fail "version resource: $version"
+    echo "PASS: one 64-bit GUI program, ASLR and DEP, only system DLLs, its icon and version 1.00"
     TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash "$0" "$@"
 fi
 

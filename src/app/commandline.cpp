@@ -126,9 +126,13 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
         held.append({type, context.category, text});
         return;
     }
+    useConsole();
+#ifndef Q_OS_WIN // Windows always has its display
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fputs(chineseLocale() ? noDisplayChinese : noDisplayEnglish, stderr);
-    } else { // a display that cannot be reached, or Qt's plugins missing: Qt says which
+    } else
+#endif
+    { // a display that cannot be reached, or Qt's plugins missing: Qt says which
         for (const auto &message : std::as_const(held))
             std::fprintf(stderr, "%s\n", qPrintable(message.text));
         std::fprintf(stderr, "%s\n", qPrintable(text));
