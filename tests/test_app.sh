@@ -15,11 +15,14 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
         out=$("${nodisplay[@]}" "$bin" $option) || { echo "FAIL: $option exits with $?"; exit 1; }
         [ "$out" = "Tolvera 1.00" ] || { echo "FAIL: $option says: $out"; exit 1; }
     done
-    for case in "C --help Usage: tolvera" "C -h Usage: tolvera" "zh_CN.UTF-8 --help 用法：tolvera"; do
-        read -r lang option first <<<"$case"
-        out=$("${nodisplay[@]}" LC_ALL= LC_MESSAGES= LANG=$lang "$bin" $option) ||
+    # LC_ALL, where set, decides over LANG ("-": not set).
+    for case in "- C --help Usage: tolvera" "- C -h Usage: tolvera" "- zh_CN.UTF-8 --help 用法：tolvera" \
+                "C zh_CN.UTF-8 --help Usage: tolvera" "zh_CN.UTF-8 C -h 用法：tolvera"; do
+        read -r lc_all lang option first <<<"$case"
+        [ "$lc_all" != - ] || lc_all=
+        out=$("${nodisplay[@]}" LC_ALL=$lc_all LC_MESSAGES= LANG=$lang "$bin" $option) ||
             { echo "FAIL: $option exits with $?"; exit 1; }
-        [[ "$(head -1 <<<"$out")" == "$first"* ]] || { echo "FAIL: $option under $lang says: $out"; exit 1; }
+        [[ "$(head -1 <<<"$out")" == "$first"* ]] || { echo "FAIL: $option under LC_ALL=$lc_all LANG=$lang says: $out"; exit 1; }
     done
     # Frequencies are calculated without a window, read and shown as the
     # window does. Rows: LANG | arguments, comma-separated | status | standard

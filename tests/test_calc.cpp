@@ -3,7 +3,6 @@
 
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
-#include "calc/messages.h"
 
 #include <QTest>
 
@@ -23,6 +22,11 @@ public:
 
 constexpr std::array results{Box::CMA, Box::CMB, Box::CMC, Box::CMD, Box::CME};
 const QString old = QStringLiteral("old");
+// The two messages, as the user reads them.
+const rt::Message inputError{QStringLiteral("输入错误!请检查..."), rt::MessageIcon::Critical,
+                             QStringLiteral("出错啦...")};
+const rt::Message missingFrequency{QStringLiteral("无法计算,请输入发射频率..."), rt::MessageIcon::Exclamation,
+                                   QStringLiteral("缺少数据...")};
 
 QStringList resultTexts(const calc::Boxes &boxes)
 {
@@ -94,23 +98,23 @@ void TestCalc::calculate_data()
     QTest::newRow("800, A is 268.605 exactly")
         << "800" << QStringList{"268.61", "89.15", "8.76", "8.38", "377.76"} << none << false;
 
-    QTest::newRow("letters") << "abc" << unchanged << std::optional(calc::inputError()) << false;
-    QTest::newRow("zero") << "0" << unchanged << std::optional(calc::inputError()) << false;
-    QTest::newRow("zero with decimals") << "0.00" << unchanged << std::optional(calc::inputError()) << false;
-    QTest::newRow("negative zero") << "-0" << unchanged << std::optional(calc::inputError()) << false;
+    QTest::newRow("letters") << "abc" << unchanged << std::optional(inputError) << false;
+    QTest::newRow("zero") << "0" << unchanged << std::optional(inputError) << false;
+    QTest::newRow("zero with decimals") << "0.00" << unchanged << std::optional(inputError) << false;
+    QTest::newRow("negative zero") << "-0" << unchanged << std::optional(inputError) << false;
     QTest::newRow("right-to-left override")
-        << "\u202e145" << unchanged << std::optional(calc::inputError()) << false;
+        << "\u202e145" << unchanged << std::optional(inputError) << false;
     QTest::newRow("pasted with a no-break space")
         << "\u00a0145" << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none << false;
     QTest::newRow("pasted with a minus sign")
         << "\u2212101" << QStringList{"-2127.56", "-706.17", "-69.41", "-66.39", "-2813.73"} << none << false;
-    QTest::newRow("empty") << "" << unchanged << std::optional(calc::missingFrequency()) << false;
-    QTest::newRow("blanks") << "   " << unchanged << std::optional(calc::missingFrequency()) << false;
+    QTest::newRow("empty") << "" << unchanged << std::optional(missingFrequency) << false;
+    QTest::newRow("blanks") << "   " << unchanged << std::optional(missingFrequency) << false;
     QTest::newRow("full-width blanks")
-        << "\u3000\u3000" << unchanged << std::optional(calc::missingFrequency()) << false;
-    QTest::newRow("tab only") << "\t" << unchanged << std::optional(calc::missingFrequency()) << false;
+        << "\u3000\u3000" << unchanged << std::optional(missingFrequency) << false;
+    QTest::newRow("tab only") << "\t" << unchanged << std::optional(missingFrequency) << false;
     QTest::newRow("invisible characters only")
-        << "\u200b\u200f\n" << unchanged << std::optional(calc::missingFrequency()) << false;
+        << "\u200b\u200f\n" << unchanged << std::optional(missingFrequency) << false;
 
     QTest::newRow("overflow on reading") << "1e400" << unchanged << none << true;
     QTest::newRow("A overflows, nothing written") << "1e-305" << unchanged << none << true;
@@ -192,7 +196,7 @@ void TestCalc::checkFrequency()
 
     QCOMPARE(int(prompter.shown.size()), messages);
     for (const auto &shown : prompter.shown)
-        QCOMPARE(shown, calc::inputError());
+        QCOMPARE(shown, inputError);
     QCOMPARE(error.has_value(), overflow);
     // It only warns: nothing is corrected or calculated.
     QCOMPARE(boxes.text(Box::MHZ), text);

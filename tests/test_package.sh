@@ -75,6 +75,9 @@ for page in man1/tolvera.1.gz zh_CN/man1/tolvera.1.gz; do
 done
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
+icon=$(sed -n 's/^Icon=//p' "$root/usr/share/applications/$id.desktop")
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] && [ -f "$root/usr/share/icons/hicolor/32x32/apps/$icon.png" ] ||
+    fail "the desktop entry's icon $icon is not installed"
 appstreamcli validate --pedantic --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||
     { cat "$work/as.log"; fail "metainfo"; }
 if grep -E '^(E|W):' "$work/as.log"; then fail "metainfo warnings"; fi

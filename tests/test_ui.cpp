@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tolvera developers
 // SPDX-License-Identifier: MIT
 
+#include "ui/application.h"
 #include "ui/cutsheet.h"
 #include "ui/dimensions.h"
 #include "ui/form1.h"
@@ -8,10 +9,13 @@
 #include "ui/layout.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRawFont>
 #include <QPointer>
 #include <QSignalSpy>
@@ -36,14 +40,15 @@ namespace {
 const QStringList resultNames{"CMA", "CMB", "CMC", "CMD", "CME"};
 const QStringList resultsFor101{"2127.56", "706.17", "69.41", "66.39", "2853.73"};
 
-// The characters of text that the Song face the program carries lacks.
+// The characters of text that the Song face the program carries lacks, as
+// the window finds that face: by the family it registers.
 QString missingGlyphs(const QString &text)
 {
     static const QRawFont song = [] {
-        QFile file(QStringLiteral(":/uming-subset.ttf"));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("the font is not among the resources");
-        return QRawFont(file.readAll(), 12);
+        const QRawFont font = QRawFont::fromFont(ui::qtFont(ui::Font::Default));
+        if (font.familyName() != QStringLiteral("Tolvera UMing"))
+            qFatal("the window draws with %s, not the face it carries", qPrintable(font.familyName()));
+        return font;
     }();
     QString missing;
     for (QChar c : text) {
@@ -148,10 +153,13 @@ class TestUi : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
     void window();
+    void looksAsItShould_data();
+    void looksAsItShould();
     void geometry_data();
     void geometry();
     void fontHasEveryCharacter_data();
@@ -196,6 +204,11 @@ private:
     std::unique_ptr<Form1> form;
     std::unique_ptr<BoxCloser> closer;
 };
+
+void TestUi::initTestCase()
+{
+    ui::setUpApplication(); // as the program does
+}
 
 void TestUi::init()
 {
@@ -259,8 +272,71 @@ void TestUi::window()
     QCOMPARE(lines.size(), 7);
     for (const auto &line : lines)
         QVERIFY2(QFontMetrics(form->font()).horizontalAdvance(line.trimmed()) <= 9 * 12, qPrintable(line));
-    QVERIFY(!form->windowIcon().isNull());
-    QVERIFY(!form->windowIcon().pixmap(16, 16).isNull());
+    // The atom, not a blank square, at the sizes a title bar and a task bar use.
+    for (int size : {16, 32, 64}) {
+        const QImage icon = form->windowIcon().pixmap(size, size).toImage();
+        QCOMPARE(icon.size(), QSize(size, size));
+        int drawn = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                drawn += qAlpha(icon.pixel(x, y)) > 128;
+        QVERIFY2(drawn > size * size / 4, qPrintable(QString::number(drawn)));
+    }
+}
+
+void TestUi::looksAsItShould_data()
+{
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("145 MHz") << "145" << "window-145.png";
+    QTest::newRow("1.8 MHz, the smaller results") << "1.8" << "window-1.8.png";
+}
+
+// The window as drawn, against a picture of it that was looked at: colours,
+// fonts, weights, alignment, artwork. Antialiasing may differ a little from
+// machine to machine: at most 0.1 % of the pixels may differ, by any amount.
+void TestUi::looksAsItShould()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the pictures are Linux's: Windows draws with its own font engine");
+#endif
+    QFETCH(QString, frequency);
+    QFETCH(QString, picture);
+
+    box("MHZ")->setText(frequency);
+    control<QPushButton>("MCount")->click();
+    const QImage actual = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString golden = QStringLiteral(TOLVERA_TEST_DATA "/") + picture;
+    if (qgetenv("TOLVERA_UPDATE_PICTURES") == "1") {
+        QVERIFY(actual.save(golden));
+        QSKIP(qPrintable(QStringLiteral("wrote %1: look at it before committing it").arg(golden)));
+    }
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(), qPrintable(golden));
+    QCOMPARE(actual.size(), expected.size());
+
+    QImage difference(actual.size(), QImage::Format_RGB32);
+    difference.fill(Qt::white);
+    qsizetype differing = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y);
+            const QRgb e = expected.pixel(x, y);
+            if (a != e) {
+                ++differing;
+                difference.setPixel(x, y, qRgb(255, 0, 0));
+            }
+        }
+    }
+    const qsizetype allowed = actual.width() * actual.height() / 1000;
+    if (differing > allowed) {
+        const QString stem = QDir::current().filePath(QFileInfo(picture).completeBaseName());
+        actual.save(stem + QStringLiteral("-actual.png"));
+        difference.save(stem + QStringLiteral("-difference.png"));
+        QFAIL(qPrintable(QStringLiteral("%1 of %2 pixels differ from %3 (at most %4 may): see %5-actual.png and "
+                                        "%5-difference.png")
+                             .arg(differing).arg(actual.width() * actual.height()).arg(golden).arg(allowed).arg(stem)));
+    }
 }
 
 void TestUi::geometry_data()
@@ -483,6 +559,8 @@ void TestUi::calculates_data()
         << QStringList{"15348.86", "5094.51", "500.74", "478.97", "20463.37"} << none;
     QTest::newRow("2 m after 160 m, back to full size") << "MHZ" << c << alt << false << "1.8, 145"
         << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none;
+    QTest::newRow("2 m after 1 kHz, no tooltip left over") << "MHZ" << c << alt << false << "0.001, 145"
+        << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none;
     QTest::newRow("1 kHz, too long even at 9 px") << "MHZ" << c << alt << false << "0.001"
         << QStringList{"214884000.00", "71323200.00", "7010400.00", "6705600.00", "286207220.00"}
         << QStringList{"CMA"};
@@ -511,7 +589,9 @@ void TestUi::calculates()
     this->key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (clickAtOnce)
         QTest::mouseClick(button, Qt::LeftButton);
-    QTRY_COMPARE(results(), expected);
+    // A press calculates at once; Alt+C shows the button down for 100 ms first.
+    QTRY_VERIFY_WITH_TIMEOUT(!presses.isEmpty(), 1000);
+    QCOMPARE(results(), expected);
     QTest::qWait(200); // longer than the button shows a shortcut's press
     QCOMPARE(presses.size(), 1);
     QCOMPARE(box("MHZ")->text(), frequencies.last());
@@ -541,6 +621,23 @@ void TestUi::calculates()
             QCOMPARE(result->toolTip(), QString());
         }
         QCOMPARE(result->cursorPosition(), 0); // the first character in view
+
+        // What a screen reader reads of it: any range, and a selection made.
+        auto *text = QAccessible::queryAccessibleInterface(result)->textInterface();
+        QVERIFY(text);
+        const QString shown = result->text();
+        QCOMPARE(text->characterCount(), int(shown.size()));
+        QCOMPARE(text->text(0, text->characterCount()), shown);
+        QCOMPARE(text->text(1, 4), shown.mid(1, 3));
+        text->setSelection(0, 1, 3);
+        QCOMPARE(result->selectedText(), shown.mid(1, 2));
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(1, 3));
+        QCOMPARE(text->selectionCount(), 1);
+        text->removeSelection(0);
+        QCOMPARE(text->selectionCount(), 0);
     }
 }
 
@@ -728,6 +825,7 @@ void TestUi::keyboardFocusSelectsAll_data()
     QTest::newRow("Shift+Tab, start-up value") << "101.00" << int(Qt::Key_Backtab) << 0;
     // A line edit keeps a selection it already has; the window selects all.
     QTest::newRow("Tab, part already selected") << "101.00" << int(Qt::Key_Tab) << 2;
+    QTest::newRow("Shift+Tab, part already selected") << "101.00" << int(Qt::Key_Backtab) << 2;
 }
 
 void TestUi::keyboardFocusSelectsAll()

@@ -2,14 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "commandline.h"
+#include "ui/application.h"
 #include "ui/form1.h"
-#include "ui/layout.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QToolTip>
-#include <QTranslator>
 
 #include <optional>
 
@@ -29,23 +25,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tolvera"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TOLVERA_APP_ID));
-    const QLocale chinese(QLocale::Chinese, QLocale::China);
-    QLocale::setDefault(chinese);
-    // Qt's own texts too: the edit boxes' context menus, the file and print
-    // dialogs. Built in where no system Qt has them (Windows).
-    QTranslator qtTexts;
-    for (const auto &folder : {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
-        if (qtTexts.load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
-            QApplication::installTranslator(&qtTexts);
-            break;
-        }
-    }
-    // Message boxes and menus too, and no second font family to load at
-    // start. The window keeps its own look under any desktop theme.
-    QApplication::setFont(ui::qtFont(ui::Font::Default));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(ui::windowPalette());
-    QToolTip::setPalette(ui::windowPalette()); // a tooltip takes the theme's own otherwise
+    ui::setUpApplication();
 
     Form1 form;
     form.show();
