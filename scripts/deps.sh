@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Tolvera developers
 # SPDX-License-Identifier: MIT
 # Makes sure the Debian packages a task needs are installed.
-#   scripts/deps.sh build|test|screenshot|bench|font|windows
+#   scripts/deps.sh build|test|screenshot|bench|screenreader|font|windows
 # As root, installs what is missing with apt-get; otherwise prints the
 # apt-get line to run and fails.
 set -euo pipefail
@@ -12,6 +12,7 @@ test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev deskto
       dbus at-spi2-core python3-pyatspi lintian reuse man-db poppler-utils fonts-dejavu-core fonts-noto-mono)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)
+screenreader=("${build[@]}" xvfb xauth xdotool dbus at-spi2-core orca)
 font=(fonts-arphic-uming python3-fonttools)
 # The cross-built Windows program: Debian's qtbase sources, MinGW-w64, NSIS, Wine.
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev poppler-utils imagemagick
@@ -22,9 +23,10 @@ case "${1:-}" in
     test) wanted=("${test[@]}") ;;
     screenshot) wanted=("${screenshot[@]}") ;;
     bench) wanted=("${bench[@]}") ;;
+    screenreader) wanted=("${screenreader[@]}") ;;
     font) wanted=("${font[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
-    *) echo "usage: $0 build|test|screenshot|bench|font|windows" >&2; exit 2 ;;
+    *) echo "usage: $0 build|test|screenshot|bench|screenreader|font|windows" >&2; exit 2 ;;
 esac
 
 missing=()

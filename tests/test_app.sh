@@ -104,8 +104,14 @@ everything = list(nodes(window))[1:]
 heard = [n.name for n in everything]
 if heard.count("Tolvera") != 1:
     fail(f"the title is heard {heard.count('Tolvera')} times")
-if "作者：Ulq" not in heard:
-    fail("the credit is not heard as one phrase")
+# Heard as a person says it: no punctuation read out as words.
+for name in ("作者 Ulq", "输出结果", "频率输入", "尺寸输出"):
+    if name not in heard:
+        fail(f"{name!r} is not heard; heard {heard}")
+if any(mark in name for name in heard for mark in ":：()（）&"):
+    fail(f"punctuation is heard: {heard}")
+if not window.description.startswith("J型天线，辐射仰角低"):
+    fail(f"the window is described as {window.description!r}")
 if any("\n" in name for name in heard):
     fail("something is heard letter by letter")
 diagram = next((n for n in everything if n.getRoleName() == "image"), None)
@@ -114,11 +120,11 @@ if diagram is None or not diagram.description:
 
 expected = {
     "频率 MHz": ("发射频率，单位 MHz", True),
-    "A 毫米": ("A：长振子高度，从U形弯底部到顶端", False),
-    "B 毫米": ("B：短振子（匹配段）高度，从U形弯底部到顶端", False),
-    "C 毫米": ("C：馈电点高度，从U形弯底部到电缆两芯线的连接处", False),
-    "D 毫米": ("D：两振子之间的间距", False),
-    "总长度(+20) 毫米": ("E：管材总长度，A 加 B 再加 20 毫米", False),
+    "A 毫米": ("A，长振子高度，从U形弯底部到顶端", False),
+    "B 毫米": ("B，短振子即匹配段的高度，从U形弯底部到顶端", False),
+    "C 毫米": ("C，馈电点高度，从U形弯底部到电缆两芯线的连接处", False),
+    "D 毫米": ("D，两振子之间的间距", False),
+    "E 总长度 毫米": ("E，管材总长度，A 加 B 再加 20 毫米", False),
 }
 boxes = {n.name: n for n in everything if n.getRoleName() == "text"}
 if sorted(boxes) != sorted(expected):
@@ -143,5 +149,17 @@ for _ in range(50):
     time.sleep(0.1)
 else:
     fail(f"after pressing the button the results read {read}")
+# Each box's text is one run of attributes, all of it: a screen reader
+# reads the run, and an empty one cost 1481.96 its last digit.
+for name, box in boxes.items():
+    text = box.queryText()
+    run = text.getAttributeRun(1, False)[1:]
+    if tuple(run) != (0, text.characterCount):
+        fail(f"{name}: its text attributes run over {tuple(run)} of {text.characterCount} characters")
+# The results are said once, as a notification, without moving the focus.
+said = "A 2127.56 毫米，B 706.17 毫米，C 69.41 毫米，D 66.39 毫米，总长度 2853.73 毫米"
+notes = [n for n in nodes(window) if n.getRoleName() == "notification"]
+if [n.name for n in notes] != [said] or not notes[0].getState().contains(pyatspi.STATE_SHOWING):
+    fail(f"the notifications after the press: {[(n.name, n.getState().getStates()) for n in notes]}")
 print("PASS: a screen reader hears the window, presses the button and reads", " ".join(read))
 PY

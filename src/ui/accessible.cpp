@@ -5,9 +5,10 @@
 
 #include "ui/form1.h"
 #include "ui/picture.h"
-#include "ui/resultbox.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QVariant>
 
 namespace ui {
@@ -42,17 +43,22 @@ private:
     }
 };
 
-// A result: text to read, select and copy, never to edit.
-class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// A text box: a result to read, select and copy, never to edit, or the
+// frequency to type. Qt's own interface for a line edit reports its text
+// attributes as an empty run, which Orca turns into all the text but its
+// last character: "1481.9" for 1481.96. Here the run is the whole text.
+class LineEditAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
 {
 public:
-    explicit ResultAccessible(ResultBox *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit LineEditAccessible(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     QAccessible::State state() const override
     {
         auto state = QAccessibleWidget::state();
-        state.editable = false;
-        state.readOnly = true;
+        state.editable = !box()->isReadOnly();
+        state.readOnly = box()->isReadOnly();
         state.selectableText = true;
         return state;
     }
@@ -64,6 +70,8 @@ public:
     {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+        if (t == QAccessible::EditableTextInterface && !box()->isReadOnly())
+            return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(t);
     }
 
@@ -115,20 +123,33 @@ public:
         return box()->cursorPositionAt(box()->mapFromGlobal(point));
     }
     void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
-    QString attributes(int offset, int *start, int *end) const override
+    QString attributes(int, int *start, int *end) const override
     {
-        *start = *end = offset;
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
+    // QAccessibleEditableTextInterface, as a user's edit: the field checks
+    // hear of it.
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        box()->setSelection(start, end - start);
+        box()->insert(text);
+    }
+
 private:
-    ResultBox *box() const { return static_cast<ResultBox *>(widget()); }
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
 };
 
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
-    if (auto *box = qobject_cast<ResultBox *>(object))
-        return new ResultAccessible(box);
+    if (auto *box = qobject_cast<QLineEdit *>(object))
+        return new LineEditAccessible(box);
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     if (auto *window = qobject_cast<Form1 *>(object))
         return new WindowAccessible(window);
     if (auto *picture = qobject_cast<Picture *>(object))
@@ -150,6 +171,29 @@ void installAccessibility()
 void hideFromAccessibility(QWidget *widget)
 {
     widget->setProperty(hiddenProperty, true);
+}
+
+QString spoken(const QString &text)
+{
+    // A label set one character a line reads as one word: "Tolvera".
+    static const QRegularExpression read(QStringLiteral("[:：()（）&]"));
+    return QString(text).remove(u'\n').replace(read, QStringLiteral(" ")).simplified();
+}
+
+Announcer::Announcer(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+// A screen reader speaks a notification when it starts showing.
+void Announcer::announce(const QString &sentence)
+{
+    hide();
+    setAccessibleName(sentence);
+    show();
 }
 
 } // namespace ui

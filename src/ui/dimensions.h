@@ -23,7 +23,7 @@ struct Dimension
 // A to E, in that order.
 std::span<const Dimension> dimensions();
 
-// "A：长振子高度，…": the letter, then what it measures.
+// "A，长振子高度，…": the letter, then what it measures.
 QString describe(const Dimension &dimension);
 
 } // namespace ui

@@ -60,7 +60,7 @@ constexpr std::array<BoxName, 6> boxNames{{
     {"CMB", Box::CMB, "B 毫米"},
     {"CMC", Box::CMC, "C 毫米"},
     {"CMD", Box::CMD, "D 毫米"},
-    {"CME", Box::CME, "总长度(+20) 毫米"},
+    {"CME", Box::CME, "E 总长度 毫米"},
 }};
 constexpr auto frequencyDescription = "发射频率，单位 MHz";
 
@@ -88,6 +88,11 @@ private:
     rt::Prompter &shown;
 };
 
+// What the green paragraph says, heard when the window appears.
+constexpr auto windowDescription =
+    "J型天线，辐射仰角低且有一定的增益，效率是四分之一波长GP天线的二倍，"
+    "上部是辐射段，下部是匹配段，调整好的天线阻抗为纯阻50欧。";
+
 constexpr auto diagramName = "J型天线尺寸示意图";
 constexpr auto diagramDescription =
     "一根管材弯成的J型天线：右边是长振子，左边是短振子（匹配段），底部由U形弯相连；"
@@ -106,6 +111,7 @@ Form1::Form1(QWidget *parent)
     ui::installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tolvera"));
+    setAccessibleDescription(QString::fromUtf8(windowDescription));
     setWindowIcon(ui::atomIcon());
     setFont(ui::qtFont(ui::Font::Default));
     setPalette(ui::windowPalette());
@@ -166,6 +172,7 @@ void Form1::createControls()
             break;
         case ui::Kind::Button:
             MCount = new QPushButton(text, parent);
+            MCount->setAccessibleName(QStringLiteral("输出结果")); // Alt+C is heard as its shortcut
             // Enter on the focused button calculates, as Space does. It is not
             // the window's default button: Enter in a text box does nothing.
             MCount->setAutoDefault(true);
@@ -198,6 +205,8 @@ void Form1::createControls()
         if (c.tabIndex && widget->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(*c.tabIndex, widget);
     }
+
+    announcer = new ui::Announcer(this);
 
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -269,6 +278,14 @@ void Form1::calculate()
     }
     printAction->setEnabled(sheet.has_value());
     saveAction->setEnabled(sheet.has_value());
+    if (sheet) { // a screen reader says them all; the focus stays where it is
+        QStringList said;
+        for (const auto &dimension : ui::dimensions()) {
+            const QString name = dimension.box == Box::CME ? QStringLiteral("总长度") : QString(QLatin1Char(dimension.letter));
+            said << QStringLiteral("%1 %2 毫米").arg(name, text(dimension.box));
+        }
+        announcer->announce(said.join(QStringLiteral("，")));
+    }
     rt::report(prompter, error);
 }
 

@@ -14,6 +14,9 @@
 #include <optional>
 
 class QAction;
+namespace ui {
+class Announcer;
+}
 class QLineEdit;
 class QPushButton;
 
@@ -51,6 +54,7 @@ private:
     std::array<QLineEdit *, 6> boxes{};
     QPushButton *MCount = nullptr;
     QWidget *diagram = nullptr;
+    ui::Announcer *announcer = nullptr;
     rt::MessageBoxPrompter prompter{this};
     QTimer shortcutRelease; // the access key's press, shown briefly before it acts
     std::optional<ui::CutSheet> sheet;

@@ -3,6 +3,8 @@
 
 #include "ui/frame.h"
 
+#include "ui/accessible.h"
+
 #include <QPainter>
 
 namespace ui {
@@ -12,7 +14,10 @@ constexpr int captionLeft = 6;
 constexpr int captionPadding = 1;
 } // namespace
 
-Frame::Frame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
+Frame::Frame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+{
+    setAccessibleName(spoken(caption)); // "频率输入", without the colon
+}
 
 void Frame::paintEvent(QPaintEvent *)
 {

@@ -3,6 +3,8 @@
 
 #include "ui/label.h"
 
+#include "ui/accessible.h"
+
 #include <QPainter>
 #include <QTextLayout>
 
@@ -11,8 +13,8 @@ namespace ui {
 Label::Label(const QString &text, bool wraps, QWidget *parent) : QLabel(text, parent)
 {
     setWordWrap(wraps);
-    // Heard as it is read: "作者：Ulq", not letter by letter.
-    setAccessibleName(QString(text).remove(u'\n').simplified());
+    // Heard as it is read: "作者 Ulq", not letter by letter.
+    setAccessibleName(spoken(text));
 }
 
 // Lays the text out at the fixed pitch, one layout per paragraph. Bold is
