@@ -47,7 +47,7 @@ if(WIN32)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tolvera)
     set(CPACK_PACKAGE_EXECUTABLES tolvera Tolvera)
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-    set(CPACK_NSIS_PACKAGE_NAME Tolvera)
+    set(CPACK_NSIS_PACKAGE_NAME "Tolvera ${PROJECT_VERSION}")
     set(CPACK_NSIS_DISPLAY_NAME Tolvera)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
@@ -57,7 +57,15 @@ if(WIN32)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
     set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode") # a 64-bit installer for a 64-bit program
+    # A 64-bit installer for a 64-bit program, with its own version.
+    string(CONCAT CPACK_NSIS_DEFINES
+        "  Target amd64-unicode\n"
+        "  VIProductVersion ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0\n"
+        "  VIAddVersionKey /LANG=0 ProductName Tolvera\n"
+        "  VIAddVersionKey /LANG=0 ProductVersion ${PROJECT_VERSION}\n"
+        "  VIAddVersionKey /LANG=0 FileVersion ${PROJECT_VERSION}\n"
+        "  VIAddVersionKey /LANG=0 FileDescription 'Tolvera ${PROJECT_VERSION} Setup'\n"
+        "  VIAddVersionKey /LANG=0 LegalCopyright 'Tolvera developers'")
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     include(CPack)
     return()

@@ -16,7 +16,7 @@ screenreader=("${build[@]}" xvfb xauth xdotool dbus at-spi2-core orca)
 font=(fonts-arphic-uming python3-fonttools)
 # The cross-built Windows program: Debian's qtbase sources, MinGW-w64, NSIS, Wine.
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev poppler-utils imagemagick
-         qt6-translations-l10n nsis zip wine wine64 xvfb xauth xdotool xclip openbox icoutils)
+         qt6-translations-l10n nsis zip wine wine64 xvfb xauth xdotool xclip openbox icoutils file binutils)
 
 case "${1:-}" in
     build) wanted=("${build[@]}") ;;

@@ -5,7 +5,7 @@
 # shipped (GCC), once under AddressSanitizer and UndefinedBehaviorSanitizer
 # (Clang) with a one-minute fuzz run, and the Windows program cross-built
 # and tested under Wine (scripts/windows.sh; the first run builds its Qt,
-# about 40 minutes). TOLVERA_SKIP_WINDOWS=1 leaves the Windows leg out on a
+# about 15 minutes). TOLVERA_SKIP_WINDOWS=1 leaves the Windows leg out on a
 # developer's machine; CI always runs it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

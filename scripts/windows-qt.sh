@@ -9,6 +9,7 @@
 # and reused afterwards. The build tree (about 2.4 GB) is removed once the
 # installation is complete.
 set -euo pipefail
+exec 3>&1 1>&2 # the build talks on standard error; standard output is the folder
 cd "$(dirname "$0")/.."
 scripts=$PWD/scripts
 
@@ -18,7 +19,7 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/^[0-9]
 cache=${TOLVERA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tolvera}
 prefix=$cache/qt-$version-mingw-static
 if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
+    echo "$prefix" >&3
     exit 0
 fi
 
@@ -82,4 +83,4 @@ cp "$source_dir/LICENSES/LGPL-3.0-only.txt" "$source_dir/LICENSES/GPL-3.0-only.t
 cd "$cache"
 rm -rf "$work"
 touch "$prefix/.complete"
-echo "$prefix"
+echo "$prefix" >&3

@@ -6,12 +6,12 @@
 #   scripts/windows.sh [--no-test]
 # Makes, in build-windows/: tolvera.exe (64-bit, one file), the installer
 # tolvera-<version>-windows-x64.exe (NSIS) and a portable zip. The static Qt
-# it links is built once by scripts/windows-qt.sh (about 40 minutes) and
+# it links is built once by scripts/windows-qt.sh (about 15 minutes on 2 cores) and
 # reused; TOLVERA_QT_PREFIX names another one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh windows
-qt=${TOLVERA_QT_PREFIX:-$(bash scripts/windows-qt.sh | tail -1)}
+qt=${TOLVERA_QT_PREFIX:-$(bash scripts/windows-qt.sh)}
 build=build-windows
 
 cmake -S . -B "$build" -G Ninja \

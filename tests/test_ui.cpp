@@ -32,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -293,8 +294,9 @@ void TestUi::looksAsItShould_data()
 }
 
 // The window as drawn, against a picture of it that was looked at: colours,
-// fonts, weights, alignment, artwork. Antialiasing may differ a little from
-// machine to machine: at most 0.1 % of the pixels may differ, by any amount.
+// fonts, weights, alignment, artwork. Antialiasing may round differently on
+// another processor: a shade within 8 of 255 counts as the same, and at most
+// 10 of the 93,034 pixels may differ by more.
 void TestUi::looksAsItShould()
 {
 #ifdef Q_OS_WIN
@@ -315,6 +317,7 @@ void TestUi::looksAsItShould()
     QVERIFY2(!expected.isNull(), qPrintable(golden));
     QCOMPARE(actual.size(), expected.size());
 
+    constexpr int shadeTolerance = 8;
     QImage difference(actual.size(), QImage::Format_RGB32);
     difference.fill(Qt::white);
     qsizetype differing = 0;
@@ -322,13 +325,15 @@ void TestUi::looksAsItShould()
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb a = actual.pixel(x, y);
             const QRgb e = expected.pixel(x, y);
-            if (a != e) {
+            const int channel = std::max({std::abs(qRed(a) - qRed(e)), std::abs(qGreen(a) - qGreen(e)),
+                                          std::abs(qBlue(a) - qBlue(e))});
+            if (channel > shadeTolerance) {
                 ++differing;
                 difference.setPixel(x, y, qRgb(255, 0, 0));
             }
         }
     }
-    const qsizetype allowed = actual.width() * actual.height() / 1000;
+    const qsizetype allowed = 10;
     if (differing > allowed) {
         const QString stem = QDir::current().filePath(QFileInfo(picture).completeBaseName());
         actual.save(stem + QStringLiteral("-actual.png"));
@@ -982,7 +987,7 @@ void TestUi::cutSheet()
     });
     const QPoint title = control("Label2_1")->geometry().center();
     QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, title);
-    QTRY_VERIFY(!entries.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!entries.isEmpty(), 1000);
     QCOMPARE(entries, menu);
 
     const auto &sheet = form->cutSheet();

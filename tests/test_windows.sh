@@ -121,6 +121,9 @@ echo "PASS: Alt+F4 ends it"
 # Apps & features; the uninstaller leaves nothing.
 installer=$(ls "$build"/tolvera-*-windows-x64.exe 2>/dev/null | head -1)
 [ -n "$installer" ] || fail "no installer in $build (scripts/windows.sh makes it)"
+grep -q 'PE32+' <<<"$(file "$installer")" || fail "the installer is not a 64-bit program"
+grep -qF 'ProductVersion|1.00' <<<"$(wrestool -x --raw -t 16 "$installer" | strings -e l | paste -sd '|')" ||
+    fail "the installer does not say version 1.00"
 wine "$installer" /S >/dev/null 2>&1
 wineserver -w
 dir=$(winepath -u 'C:\Program Files\Tolvera')
