@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -273,6 +274,10 @@ void TestUi::window()
     QCOMPARE(lines.size(), 7);
     for (const auto &line : lines)
         QVERIFY2(QFontMetrics(form->font()).horizontalAdvance(line.trimmed()) <= 9 * 12, qPrintable(line));
+    // Tooltips (a result too long for its box) in the window's colours, not
+    // the desktop theme's.
+    QCOMPARE(QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase), QColor(255, 255, 225));
+    QCOMPARE(QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipText), QColor(Qt::black));
     // The atom, not a blank square, at the sizes a title bar and a task bar use.
     for (int size : {16, 32, 64}) {
         const QImage icon = form->windowIcon().pixmap(size, size).toImage();
