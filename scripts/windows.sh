@@ -14,13 +14,16 @@ bash scripts/deps.sh windows
 qt=${TOLVERA_QT_PREFIX:-$(bash scripts/windows-qt.sh)}
 build=build-windows
 
+# The same sources make the same files: the resource compiler stamps
+# resources with this time instead of their files' (the artwork is drawn
+# anew by every build).
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 1765195200)}
 cmake -S . -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/scripts/wine-run.sh"
 cmake --build "$build" --parallel "$(nproc)"
-(cd "$build" && SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)} \
-    cpack -G "NSIS64;ZIP" >/dev/null)
+(cd "$build" && cpack -G "NSIS64;ZIP" >/dev/null)
 ls -l "$build/tolvera.exe" "$build"/tolvera-*-windows-x64.{exe,zip}
 
 [ "${1:-}" = --no-test ] || ctest --test-dir "$build" --output-on-failure
