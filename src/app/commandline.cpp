@@ -5,23 +5,20 @@
 
 #include "calc/calculation.h"
 #include "runtime/conversion.h"
+#include "ui/dimensions.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
-#include <QStringList>
-
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 #include <shellapi.h>
 #endif
@@ -161,10 +158,6 @@ int printDimensions(const QStringList &frequencies)
 {
     const bool chinese = chineseLocale();
     const QString unit = chinese ? QStringLiteral("毫米") : QStringLiteral("mm");
-    constexpr std::array<std::pair<char, calc::Box>, 5> rows{{
-        {'A', calc::Box::CMA}, {'B', calc::Box::CMB}, {'C', calc::Box::CMC},
-        {'D', calc::Box::CMD}, {'E', calc::Box::CME},
-    }};
     int status = 0;
     bool first = true;
     for (const auto &frequency : frequencies) {
@@ -180,13 +173,16 @@ int printDimensions(const QStringList &frequencies)
             continue;
         }
         qsizetype width = 0;
-        for (const auto &[letter, box] : rows)
-            width = std::max(width, boxes.text(box).size());
+        for (const auto &dimension : ui::dimensions())
+            width = std::max(width, boxes.text(dimension.box).size());
         QString block = first ? QString() : QStringLiteral("\n");
         first = false;
         block += rt::trim(frequency) + QStringLiteral(" MHz\n");
-        for (const auto &[letter, box] : rows)
-            block += QStringLiteral("%1  %2 %3\n").arg(QLatin1Char(letter)).arg(boxes.text(box), int(width)).arg(unit);
+        for (const auto &dimension : ui::dimensions())
+            block += QStringLiteral("%1  %2 %3\n")
+                         .arg(QLatin1Char(dimension.letter))
+                         .arg(boxes.text(dimension.box), int(width))
+                         .arg(unit);
         std::fputs(block.toUtf8().constData(), stdout);
         std::fflush(stdout);
     }

@@ -128,6 +128,14 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
 
 } // namespace
 
+CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date)
+{
+    CutSheet sheet{rt::trim(boxes.text(calc::Box::MHZ)), {}, date};
+    for (const auto &dimension : dimensions())
+        sheet.values[std::size_t(dimension.letter - 'A')] = boxes.text(dimension.box);
+    return sheet;
+}
+
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)
 {
     const double scale = std::min(page.width() / paperWidth, page.height() / paperHeight);

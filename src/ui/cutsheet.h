@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "calc/boxes.h"
+
 #include <QDate>
 #include <QString>
 
@@ -21,6 +23,9 @@ struct CutSheet
     std::array<QString, 5> values; // A to E, as the result boxes show them
     QDate date;
 };
+
+// The sheet of the results the boxes show, for the frequency they show.
+CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date);
 
 // Draws the sheet as large as fits in page, keeping an A4 page's shape.
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet);

@@ -3,6 +3,8 @@
 
 #include "ui/dimensions.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace ui {
@@ -26,6 +28,16 @@ std::span<const Dimension> dimensions() { return table; }
 QString describe(const Dimension &dimension)
 {
     return QLatin1Char(dimension.letter) + QStringLiteral("，") + QString::fromUtf8(dimension.measures);
+}
+
+QString spokenResults(const calc::Boxes &boxes)
+{
+    QStringList said;
+    for (const auto &dimension : table) {
+        const QString name = dimension.box == Box::CME ? QStringLiteral("总长度") : QString(QLatin1Char(dimension.letter));
+        said << QStringLiteral("%1 %2 毫米").arg(name, boxes.text(dimension.box));
+    }
+    return said.join(QStringLiteral("，"));
 }
 
 } // namespace ui

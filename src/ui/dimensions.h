@@ -26,4 +26,8 @@ std::span<const Dimension> dimensions();
 // "A，长振子高度，…": the letter, then what it measures.
 QString describe(const Dimension &dimension);
 
+// The results as a screen reader says them after a calculation:
+// "A 1481.96 毫米，B 491.88 毫米，…，总长度 1993.84 毫米".
+QString spokenResults(const calc::Boxes &boxes);
+
 } // namespace ui

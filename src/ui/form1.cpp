@@ -5,7 +5,6 @@
 
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
-#include "runtime/conversion.h"
 #include "ui/accessible.h"
 #include "ui/artwork.h"
 #include "ui/dimensions.h"
@@ -272,20 +271,11 @@ void Form1::calculate()
     // left over from an earlier frequency are not this one's.
     sheet.reset();
     if (!error && !noting.said) {
-        sheet = ui::CutSheet{rt::trim(text(Box::MHZ)), {}, QDate::currentDate()};
-        for (const auto &dimension : ui::dimensions())
-            sheet->values[std::size_t(dimension.letter - 'A')] = text(dimension.box);
+        sheet = ui::cutSheetOf(*this, QDate::currentDate());
+        announcer->announce(ui::spokenResults(*this)); // the focus stays where it is
     }
     printAction->setEnabled(sheet.has_value());
     saveAction->setEnabled(sheet.has_value());
-    if (sheet) { // a screen reader says them all; the focus stays where it is
-        QStringList said;
-        for (const auto &dimension : ui::dimensions()) {
-            const QString name = dimension.box == Box::CME ? QStringLiteral("总长度") : QString(QLatin1Char(dimension.letter));
-            said << QStringLiteral("%1 %2 毫米").arg(name, text(dimension.box));
-        }
-        announcer->announce(said.join(QStringLiteral("，")));
-    }
     rt::report(prompter, error);
 }
 
