@@ -72,6 +72,30 @@ double contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// What appears for a screen reader to say: the results after a calculation,
+// each time the notification is shown.
+QStringList announced;
+
+class AnnouncementListener : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *shown = QAccessible::queryAccessibleInterface(watched);
+            if (shown && shown->role() == QAccessible::Notification)
+                announced << shown->text(QAccessible::Name);
+        }
+        return false;
+    }
+};
+
+QString spokenResults(const QStringList &results)
+{
+    return QStringLiteral("A %1 毫米，B %2 毫米，C %3 毫米，D %4 毫米，总长度 %5 毫米")
+        .arg(results[0], results[1], results[2], results[3], results[4]);
+}
+
 struct SeenBox
 {
     QString title;
@@ -220,6 +244,10 @@ void TestUi::init()
     QApplication::setActiveWindow(form.get());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     closer = std::make_unique<BoxCloser>(box("MHZ"));
+    announced.clear();
+    static AnnouncementListener listener;
+    for (auto *child : form->findChildren<QWidget *>())
+        child->installEventFilter(&listener);
 }
 
 void TestUi::cleanup()
@@ -606,6 +634,9 @@ void TestUi::calculates()
     QCOMPARE(presses.size(), 1);
     QCOMPARE(box("MHZ")->text(), frequencies.last());
     QVERIFY(closer->seen.empty());
+    // Each calculation's results said once, the last ones these.
+    QCOMPARE(announced.size(), frequencies.size());
+    QCOMPARE(announced.last(), spokenResults(expected));
 
     // Every result whole in its box, in the largest size that fits it.
     for (const auto &name : resultNames) {
@@ -730,12 +761,14 @@ void TestUi::messageBoxes()
         QCOMPARE(results(), resultsAfter);
     else // A to D written before the failure, E left as it was
         QCOMPARE(box("CME")->text(), QString());
-    // The window carries on and calculates again.
+    // Nothing said but the message; the window carries on and calculates again.
+    QCOMPARE(announced, QStringList());
     QVERIFY(form->isVisible());
     box("MHZ")->setText(QStringLiteral("101.00"));
     control<QPushButton>("MCount")->click();
     QCOMPARE(results(), resultsFor101);
     QCOMPARE(closer->seen.size(), 1u);
+    QCOMPARE(announced, QStringList{spokenResults(resultsFor101)});
 }
 
 void TestUi::frequencyEdits_data()
