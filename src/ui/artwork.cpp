@@ -6,9 +6,9 @@
 #include <QPainter>
 
 #ifdef TOLVERA_PREDRAWN_ART
-#include <QFile>
 #include <QPicture>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <array>
 #else
 #include <QSvgRenderer>
@@ -35,7 +35,13 @@ void paintDiagram(QPainter &painter, qreal devicePixelRatio)
             break;
         }
     }
-    QPixmap pixmap(QStringLiteral(":/diagram@%1.png").arg(scale));
+    // Decoded once, not at every repaint.
+    const QString resource = QStringLiteral(":/diagram@%1.png").arg(scale);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(resource, &pixmap)) {
+        pixmap.load(resource);
+        QPixmapCache::insert(resource, pixmap);
+    }
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(QPointF(0, 0), diagramSize), pixmap, QRectF(pixmap.rect()));
@@ -66,18 +72,27 @@ QIcon atomIcon()
 
 #else
 
+namespace {
+
+// Parsed once, not at every repaint.
+QSvgRenderer &diagram()
+{
+    static QSvgRenderer renderer(QStringLiteral(":/diagram.svg"));
+    return renderer;
+}
+
+} // namespace
+
 void paintDiagram(QPainter &painter, qreal)
 {
-    QSvgRenderer renderer(QStringLiteral(":/diagram.svg"));
-    renderer.render(&painter, QRectF(QPointF(0, 0), diagramSize));
+    diagram().render(&painter, QRectF(QPointF(0, 0), diagramSize));
 }
 
 void paintDiagramWithoutLetters(QPainter &painter)
 {
-    QSvgRenderer renderer(QStringLiteral(":/diagram.svg"));
     for (const auto *part : {"drawing", "ohms"}) {
         const auto id = QString::fromLatin1(part);
-        renderer.render(&painter, id, renderer.boundsOnElement(id));
+        diagram().render(&painter, id, diagram().boundsOnElement(id));
     }
 }
 
