@@ -5,6 +5,7 @@
 // calculation on box texts, and checks what must hold for any input.
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
+#include "calc/messages.h"
 #include "runtime/conversion.h"
 #include "runtime/format.h"
 
@@ -46,13 +47,6 @@ void checkShown(double value)
     require(rt::format00(back.value) == shown, "format, read back, format is stable");
 }
 
-class CountingPrompter : public rt::Prompter
-{
-public:
-    void show(const rt::Message &) override { ++count; }
-    int count = 0;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -76,25 +70,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const QString old = QStringLiteral("old");
     calc::BoxTexts boxes(text);
-    for (auto box : {calc::Box::CMA, calc::Box::CMB, calc::Box::CMC, calc::Box::CMD, calc::Box::CME})
-        boxes.setText(box, old);
-    CountingPrompter prompter;
-    const auto error = calc::calculate(boxes, prompter);
+    for (const auto &result : calc::results)
+        boxes.setText(result.box, old);
+    const auto outcome = calc::calculate(boxes);
     const bool answered = boxes.text(calc::Box::CME) != old;
-    if (prompter.count > 0) {
-        require(prompter.count == 1 && !error, "one message and no error");
+    if (std::holds_alternative<rt::Message>(outcome)) {
         require(boxes.text(calc::Box::CMA) == old && !answered, "a message changes no box");
-    } else if (error) {
+    } else if (const auto *error = std::get_if<rt::RuntimeError>(&outcome)) {
         require(*error == rt::overflowError(), "the calculation fails only by overflow");
         require(!answered, "E is not written after an error");
     } else {
-        for (auto box : {calc::Box::CMA, calc::Box::CMB, calc::Box::CMC, calc::Box::CMD, calc::Box::CME})
-            require(isTwoDecimals(boxes.text(box)), "a result is -digits.dd");
+        const auto &written = std::get<calc::ResultTexts>(outcome);
+        require(written == calc::resultTexts(boxes), "the outcome holds the texts written");
+        for (const auto &shown : written)
+            require(isTwoDecimals(shown), "a result is -digits.dd");
     }
     require(boxes.text(calc::Box::MHZ) == text, "the frequency is never changed");
 
-    CountingPrompter checker;
-    const auto checkError = calc::checkFrequency(boxes, checker);
-    require(checker.count <= 1 && (!checkError || checker.count == 0), "the field check warns at most once");
+    // The field check warns of a frequency exactly when the calculation
+    // stops on a message for it.
+    const bool warned = calc::checkFrequency(boxes) == std::optional(calc::inputError());
+    require(warned == std::holds_alternative<rt::Message>(outcome), "the field check warns when the calculation would");
     return 0;
 }

@@ -12,14 +12,7 @@ using calc::Box;
 
 namespace {
 
-// Records the message boxes instead of showing them.
-class RecordingPrompter : public rt::Prompter
-{
-public:
-    void show(const rt::Message &message) override { shown.push_back(message); }
-    std::vector<rt::Message> shown;
-};
-
+// The result boxes, in the order the calculation writes them.
 constexpr std::array results{Box::CMA, Box::CMB, Box::CMC, Box::CMD, Box::CME};
 const QString old = QStringLiteral("old");
 // The two messages, as the user reads them.
@@ -28,7 +21,7 @@ const rt::Message inputError{QStringLiteral("输入错误!请检查..."), rt::Me
 const rt::Message missingFrequency{QStringLiteral("无法计算,请输入发射频率..."), rt::MessageIcon::Exclamation,
                                    QStringLiteral("缺少数据...")};
 
-QStringList resultTexts(const calc::Boxes &boxes)
+QStringList shownResults(const calc::Boxes &boxes)
 {
     QStringList texts;
     for (auto box : results)
@@ -133,15 +126,24 @@ void TestCalc::calculate()
     QFETCH(bool, overflow);
 
     auto boxes = filledBoxes(frequency);
-    RecordingPrompter prompter;
-    const auto error = calc::calculate(boxes, prompter);
+    const auto outcome = calc::calculate(boxes);
 
-    QCOMPARE(resultTexts(boxes), expected);
+    QCOMPARE(shownResults(boxes), expected);
     QCOMPARE(boxes.text(Box::MHZ), frequency);
-    QCOMPARE(prompter.shown.size(), message ? 1u : 0u);
-    if (message)
-        QCOMPARE(prompter.shown.front(), *message);
-    QCOMPARE(error, overflow ? std::optional(rt::overflowError()) : std::nullopt);
+    if (message) {
+        QVERIFY(std::holds_alternative<rt::Message>(outcome));
+        QCOMPARE(std::get<rt::Message>(outcome), *message);
+        QCOMPARE(calc::messageOf(outcome), message);
+    } else if (overflow) {
+        QVERIFY(std::holds_alternative<rt::RuntimeError>(outcome));
+        QCOMPARE(std::get<rt::RuntimeError>(outcome), rt::overflowError());
+        QCOMPARE(calc::messageOf(outcome)->prompt, QStringLiteral("运行时错误 '6':\n\n溢出"));
+    } else { // the texts written, as the boxes show them
+        QVERIFY(std::holds_alternative<calc::ResultTexts>(outcome));
+        const auto &written = std::get<calc::ResultTexts>(outcome);
+        QCOMPARE(QStringList(written.begin(), written.end()), expected);
+        QCOMPARE(calc::messageOf(outcome), std::nullopt);
+    }
 }
 
 // Each element reads the frequency box afresh; a box that changed under
@@ -160,8 +162,7 @@ void TestCalc::frequencyIsReadForEachElement()
         mutable std::array<int, 6> reads{};
     };
     CountingBoxes boxes(QStringLiteral("145"));
-    RecordingPrompter prompter;
-    QVERIFY(!calc::calculate(boxes, prompter));
+    QVERIFY(std::holds_alternative<calc::ResultTexts>(calc::calculate(boxes)));
     QCOMPARE(boxes.reads, (std::array<int, 6>{5, 1, 1, 0, 0, 0}));
 }
 
@@ -191,16 +192,15 @@ void TestCalc::checkFrequency()
     QFETCH(bool, overflow);
 
     auto boxes = filledBoxes(text);
-    RecordingPrompter prompter;
-    const auto error = calc::checkFrequency(boxes, prompter);
+    const auto said = calc::checkFrequency(boxes);
 
-    QCOMPARE(int(prompter.shown.size()), messages);
-    for (const auto &shown : prompter.shown)
-        QCOMPARE(shown, inputError);
-    QCOMPARE(error.has_value(), overflow);
+    if (overflow)
+        QCOMPARE(said, rt::errorReport(rt::overflowError()));
+    else
+        QCOMPARE(said, messages ? std::optional(inputError) : std::nullopt);
     // It only warns: nothing is corrected or calculated.
     QCOMPARE(boxes.text(Box::MHZ), text);
-    QCOMPARE(resultTexts(boxes), (QStringList{old, old, old, old, old}));
+    QCOMPARE(shownResults(boxes), (QStringList{old, old, old, old, old}));
 }
 
 void TestCalc::selectFrequency_data()

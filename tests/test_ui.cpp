@@ -39,7 +39,14 @@
 
 namespace {
 
-const QStringList resultNames{"CMA", "CMB", "CMC", "CMD", "CME"};
+// The result boxes' names, A to E.
+QStringList resultNames()
+{
+    QStringList names;
+    for (const auto &result : calc::results)
+        names << QString::fromLatin1(result.boxName);
+    return names;
+}
 const QStringList resultsFor101{"2127.56", "706.17", "69.41", "66.39", "2853.73"};
 
 // The characters of text that the Song face the program carries lacks, as
@@ -259,7 +266,7 @@ void TestUi::cleanup()
 QStringList TestUi::results() const
 {
     QStringList texts;
-    for (const auto &name : resultNames)
+    for (const auto &name : resultNames())
         texts << box(name.toLatin1().constData())->text();
     return texts;
 }
@@ -433,9 +440,9 @@ void TestUi::fontHasEveryCharacter_data()
     QTest::newRow("cannot save") << QStringLiteral("无法保存尺寸图：");
     QTest::newRow("cannot print") << QStringLiteral("无法打印尺寸图");
     QTest::newRow("cut sheet") << QStringLiteral("J型天线 尺寸 长度（毫米） 测量内容 （管材总长度） 毫米");
-    for (const auto &dimension : ui::dimensions())
-        QTest::newRow(qPrintable(QStringLiteral("cut sheet, %1").arg(QLatin1Char(dimension.letter))))
-            << QString::fromUtf8(dimension.measures);
+    for (const auto &result : calc::results)
+        QTest::newRow(qPrintable(QStringLiteral("cut sheet, %1").arg(QLatin1Char(result.letter))))
+            << ui::measures(result);
 }
 
 // The window draws everything in the face it carries (message boxes are
@@ -529,16 +536,15 @@ void TestUi::initialState()
     QCOMPARE(box("MHZ")->text(), QStringLiteral("101.00"));
     QCOMPARE(results(), QStringList(5, QString()));
     QCOMPARE(QApplication::focusWidget(), control("MCount"));
-    for (const auto &name : resultNames) {
+    for (const auto &name : resultNames()) {
         auto *result = box(name.toLatin1().constData());
         QVERIFY(result->isReadOnly());
         QVERIFY(result->focusPolicy() & Qt::TabFocus);
     }
     // What a screen reader calls each box (what each is, it hears as its
     // description: the end-to-end test reads those).
-    const QStringList boxNames{"MHZ", "CMA", "CMB", "CMC", "CMD", "CME"};
-    QStringList heard;
-    for (const auto &name : boxNames)
+    QStringList heard{box("MHZ")->accessibleName()};
+    for (const auto &name : resultNames())
         heard << box(name.toLatin1().constData())->accessibleName();
     QCOMPARE(heard, (QStringList{"频率 MHz", "A 毫米", "B 毫米", "C 毫米", "D 毫米", "E 总长度 毫米"}));
     QVERIFY(!box("MHZ")->isReadOnly());
@@ -639,7 +645,7 @@ void TestUi::calculates()
     QCOMPARE(announced.last(), spokenResults(expected));
 
     // Every result whole in its box, in the largest size that fits it.
-    for (const auto &name : resultNames) {
+    for (const auto &name : resultNames()) {
         auto *result = box(name.toLatin1().constData());
         QStyleOptionFrame option;
         option.initFrom(result);

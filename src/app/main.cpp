@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "commandline.h"
+#include "startguard.h"
 #include "ui/application.h"
 #include "ui/form1.h"
 

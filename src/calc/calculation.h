@@ -4,18 +4,29 @@
 #pragma once
 
 #include "calc/boxes.h"
+#include "calc/results.h"
 #include "runtime/message.h"
 #include "runtime/runtimeerror.h"
 
 #include <optional>
+#include <variant>
 
 namespace calc {
 
+// What the calculate command did: wrote all five results (their texts), or
+// stopped on a message for the user before writing any, or was stopped by
+// a run-time error, after which the boxes already written keep their new
+// text and the others their old.
+using Outcome = std::variant<ResultTexts, rt::Message, rt::RuntimeError>;
+
 // The calculate command: reads the frequency in MHz from MHZ and writes the
-// cut dimensions A to D and the total length E, in millimetres, to CMA..CME.
-// A frequency that is missing or reads as zero gets a message and changes
-// nothing. A run-time error stops the command where it happens: boxes
-// already written keep their new text, and the error is returned.
-std::optional<rt::RuntimeError> calculate(Boxes &boxes, rt::Prompter &prompter);
+// cut dimensions A to D and the total length E, in millimetres, to CMA..CME,
+// one at a time in that order. A frequency that is missing or reads as zero
+// changes nothing.
+Outcome calculate(Boxes &boxes);
+
+// What the user is to read after the command: the message, or the report
+// of the run-time error; nothing when the results were written.
+std::optional<rt::Message> messageOf(const Outcome &outcome);
 
 } // namespace calc

@@ -8,13 +8,13 @@
 
 namespace calc {
 
-std::optional<rt::RuntimeError> checkFrequency(Boxes &boxes, rt::Prompter &prompter)
+std::optional<rt::Message> checkFrequency(const Boxes &boxes)
 {
     const auto frequency = rt::val(boxes.text(Box::MHZ));
     if (frequency.error)
-        return frequency.error;
+        return rt::errorReport(*frequency.error);
     if (frequency.value == 0)
-        prompter.show(inputError());
+        return inputError();
     return std::nullopt;
 }
 

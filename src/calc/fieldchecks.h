@@ -5,15 +5,16 @@
 
 #include "calc/boxes.h"
 #include "runtime/message.h"
-#include "runtime/runtimeerror.h"
 
 #include <optional>
 
 namespace calc {
 
-// After every edit of MHZ by the user: warns at once when the text no longer
-// reads as a usable frequency. It never corrects the text or calculates.
-std::optional<rt::RuntimeError> checkFrequency(Boxes &boxes, rt::Prompter &prompter);
+// After every edit of MHZ by the user: the input-error message when the
+// text no longer reads as a usable frequency, or the report of the run-time
+// error reading it; nothing when it reads well. It never corrects the text
+// or calculates.
+std::optional<rt::Message> checkFrequency(const Boxes &boxes);
 
 // When MHZ receives the focus: selects its whole text, so typing replaces it.
 void selectFrequency(Boxes &boxes);

@@ -11,10 +11,4 @@ Message errorReport(const RuntimeError &error)
             MessageIcon::Critical, QStringLiteral("Tolvera")};
 }
 
-void report(Prompter &prompter, const std::optional<RuntimeError> &error)
-{
-    if (error)
-        prompter.show(errorReport(*error));
-}
-
 } // namespace rt

@@ -13,6 +13,7 @@ namespace rt {
 // written for. Every box has a single OK button.
 enum class MessageIcon { Critical = 16, Exclamation = 48 };
 
+// What a message box says: the user reads it and presses OK.
 struct Message
 {
     QString prompt;
@@ -22,18 +23,7 @@ struct Message
     friend bool operator==(const Message &, const Message &) = default;
 };
 
-// Shows a modal message box and returns once the user has dismissed it.
-class Prompter
-{
-public:
-    virtual ~Prompter() = default;
-    virtual void show(const Message &message) = 0;
-};
-
 // The report of a run-time error that no procedure trapped.
 Message errorReport(const RuntimeError &error);
-
-// Reports the error, if any, and carries on.
-void report(Prompter &prompter, const std::optional<RuntimeError> &error);
 
 } // namespace rt

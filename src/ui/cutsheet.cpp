@@ -66,7 +66,7 @@ void drawDimension(QPainter &p, QPointF at, Qt::Alignment alignment, char letter
 void paintPaper(QPainter &p, const CutSheet &sheet)
 {
     const QString version = QStringLiteral("Tolvera " TOLVERA_VERSION);
-    const auto &values = sheet.values;
+    const auto value = [&](char letter) { return sheet.values[calc::indexOf(letter)]; };
 
     p.setPen(Qt::black);
     p.setFont(sheetFont(80));
@@ -85,14 +85,14 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.scale(diagramScale, diagramScale);
     paintDiagramWithoutLetters(p);
     p.restore();
-    drawDimension(p, at(109.5, 162), Qt::AlignLeft, 'A', values[0]);
-    drawDimension(p, at(18, 253), Qt::AlignRight, 'B', values[1]);
-    drawDimension(p, at(66, 175), Qt::AlignRight, 'D', values[3]);
+    drawDimension(p, at(109.5, 162), Qt::AlignLeft, 'A', value('A'));
+    drawDimension(p, at(18, 253), Qt::AlignRight, 'B', value('B'));
+    drawDimension(p, at(66, 175), Qt::AlignRight, 'D', value('D'));
     // C's value lies beyond A's dimension line: a leader joins it to C's.
     p.setPen(QPen(Qt::black, 3));
     p.drawLine(at(94.5, 294), at(112, 294));
-    drawDimension(p, at(114, 294), Qt::AlignLeft, 'C', values[2]);
-    drawDimension(p, at(60, 360), Qt::AlignHCenter, 'E', values[4], QStringLiteral("（管材总长度）"));
+    drawDimension(p, at(114, 294), Qt::AlignLeft, 'C', value('C'));
+    drawDimension(p, at(60, 360), Qt::AlignHCenter, 'E', value('E'), QStringLiteral("（管材总长度）"));
 
     // The table: letter, value, what it measures.
     const double top = 2080;
@@ -109,31 +109,28 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.setPen(QPen(grey, 2));
     p.drawLine(QPointF(margin, top + row), QPointF(paperWidth - margin, top + row));
     double y = top + row;
-    for (const auto &dimension : dimensions()) {
-        const auto i = std::size_t(dimension.letter - 'A');
+    for (const auto &result : calc::results) {
         p.setPen(letterBlue);
-        p.drawText(QRectF(margin, y, 150, row), Qt::AlignLeft | Qt::AlignVCenter, QString(QLatin1Char(dimension.letter)));
+        p.drawText(QRectF(margin, y, 150, row), Qt::AlignLeft | Qt::AlignVCenter, QString(QLatin1Char(result.letter)));
         p.setPen(Qt::black);
-        p.drawText(QRectF(margin, y, valueRight - margin, row), Qt::AlignRight | Qt::AlignVCenter, values[i]);
+        p.drawText(QRectF(margin, y, valueRight - margin, row), Qt::AlignRight | Qt::AlignVCenter,
+                   value(result.letter));
         p.drawText(QRectF(textLeft, y, paperWidth - margin - textLeft, row), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(dimension.measures));
+                   measures(result));
         y += row;
         p.setPen(QPen(QColor(200, 200, 200), 1));
         p.drawLine(QPointF(margin, y), QPointF(paperWidth - margin, y));
     }
     p.setPen(Qt::black);
     p.drawText(QRectF(margin, y + 20, paperWidth - 2 * margin, row), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("E = A + B + 20 = %1 + %2 + 20 = %3 毫米").arg(values[0], values[1], values[4]));
+               QStringLiteral("E = A + B + 20 = %1 + %2 + 20 = %3 毫米").arg(value('A'), value('B'), value('E')));
 }
 
 } // namespace
 
 CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date)
 {
-    CutSheet sheet{rt::trim(boxes.text(calc::Box::MHZ)), {}, date};
-    for (const auto &dimension : dimensions())
-        sheet.values[std::size_t(dimension.letter - 'A')] = boxes.text(dimension.box);
-    return sheet;
+    return {rt::trim(boxes.text(calc::Box::MHZ)), calc::resultTexts(boxes), date};
 }
 
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)

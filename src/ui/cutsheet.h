@@ -4,11 +4,11 @@
 #pragma once
 
 #include "calc/boxes.h"
+#include "calc/results.h"
 
 #include <QDate>
 #include <QString>
 
-#include <array>
 
 class QPainter;
 class QRectF;
@@ -20,7 +20,7 @@ namespace ui {
 struct CutSheet
 {
     QString frequency; // as the frequency box showed it when calculated
-    std::array<QString, 5> values; // A to E, as the result boxes show them
+    calc::ResultTexts values; // A to E, as the result boxes show them
     QDate date;
 };
 

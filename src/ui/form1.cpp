@@ -44,48 +44,10 @@ QRect toPixels(const ui::Control &c)
     return {px(c.left), px(c.top), px(c.width), px(c.height)};
 }
 
-// What a screen reader says of each box: what the row reads, and what the
-// value is, which the diagram shows to everyone else.
-struct BoxName
-{
-    const char *name;
-    Box box;
-    const char *accessibleName;
-};
-
-constexpr std::array<BoxName, 6> boxNames{{
-    {"MHZ", Box::MHZ, "频率 MHz"},
-    {"CMA", Box::CMA, "A 毫米"},
-    {"CMB", Box::CMB, "B 毫米"},
-    {"CMC", Box::CMC, "C 毫米"},
-    {"CMD", Box::CMD, "D 毫米"},
-    {"CME", Box::CME, "E 总长度 毫米"},
-}};
+// What a screen reader says of the frequency box; the result boxes are
+// named and described from the table of results.
+constexpr auto frequencyName = "频率 MHz";
 constexpr auto frequencyDescription = "发射频率，单位 MHz";
-
-QString description(Box box)
-{
-    const auto results = ui::dimensions();
-    const auto dimension = std::find_if(results.begin(), results.end(),
-                                         [&](const ui::Dimension &d) { return d.box == box; });
-    return dimension == results.end() ? QString::fromUtf8(frequencyDescription) : ui::describe(*dimension);
-}
-
-// Passes messages on, noting whether there was one.
-class NotingPrompter : public rt::Prompter
-{
-public:
-    explicit NotingPrompter(rt::Prompter &shown) : shown(shown) {}
-    void show(const rt::Message &message) override
-    {
-        said = true;
-        shown.show(message);
-    }
-    bool said = false;
-
-private:
-    rt::Prompter &shown;
-};
 
 // What the green paragraph says, heard when the window appears.
 constexpr auto windowDescription =
@@ -178,16 +140,20 @@ void Form1::createControls()
             widget = MCount;
             break;
         case ui::Kind::TextBox: {
-            const auto *entry = std::find_if(boxNames.begin(), boxNames.end(), [&](const BoxName &b) {
-                return qstrcmp(b.name, c.name) == 0;
-            });
-            Q_ASSERT(entry != boxNames.end());
-            // Results can be selected and copied, not typed over.
-            auto *edit = entry->box == Box::MHZ ? new QLineEdit(text, parent)
-                                                : new ui::ResultBox(ui::qtFont(c.font), parent);
-            edit->setAccessibleName(QString::fromUtf8(entry->accessibleName));
-            edit->setAccessibleDescription(description(entry->box));
-            boxes[static_cast<std::size_t>(entry->box)] = edit;
+            const auto *result = std::find_if(calc::results.begin(), calc::results.end(),
+                                              [&](const calc::Result &r) { return qstrcmp(r.boxName, c.name) == 0; });
+            QLineEdit *edit = nullptr;
+            if (result == calc::results.end()) { // the frequency
+                edit = new QLineEdit(text, parent);
+                edit->setAccessibleName(QString::fromUtf8(frequencyName));
+                edit->setAccessibleDescription(QString::fromUtf8(frequencyDescription));
+                boxes[static_cast<std::size_t>(Box::MHZ)] = edit;
+            } else { // results can be selected and copied, not typed over
+                edit = new ui::ResultBox(ui::qtFont(c.font), parent);
+                edit->setAccessibleName(ui::accessibleName(*result));
+                edit->setAccessibleDescription(ui::describe(*result));
+                boxes[static_cast<std::size_t>(result->box)] = edit;
+            }
             widget = edit;
             break;
         }
@@ -263,27 +229,28 @@ void Form1::pressByShortcut()
 void Form1::calculate()
 {
     shortcutRelease.stop();
-    if (prompter.isOpen())
+    if (messages.isOpen())
         return;
-    NotingPrompter noting(prompter);
-    const auto error = calc::calculate(*this, noting);
+    const auto outcome = calc::calculate(*this);
     // The cut sheet shows what this calculation wrote, or nothing: results
     // left over from an earlier frequency are not this one's.
     sheet.reset();
-    if (!error && !noting.said) {
+    if (const auto *written = std::get_if<calc::ResultTexts>(&outcome)) {
         sheet = ui::cutSheetOf(*this, QDate::currentDate());
-        announcer->announce(ui::spokenResults(*this)); // the focus stays where it is
+        announcer->announce(ui::spokenResults(*written)); // the focus stays where it is
     }
     printAction->setEnabled(sheet.has_value());
     saveAction->setEnabled(sheet.has_value());
-    rt::report(prompter, error);
+    if (const auto message = calc::messageOf(outcome))
+        messages.show(*message);
 }
 
 void Form1::frequencyEdited()
 {
-    if (prompter.isOpen())
+    if (messages.isOpen())
         return;
-    rt::report(prompter, calc::checkFrequency(*this, prompter));
+    if (const auto message = calc::checkFrequency(*this))
+        messages.show(*message);
 }
 
 // The title and the credit lie over the diagram: a right click on them is
@@ -304,7 +271,7 @@ void Form1::contextMenuEvent(QContextMenuEvent *event)
 
 void Form1::printCutSheet()
 {
-    if (!sheet || prompter.isOpen())
+    if (!sheet || messages.isOpen())
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -315,7 +282,7 @@ void Form1::printCutSheet()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        prompter.show({QStringLiteral("无法打印尺寸图"), rt::MessageIcon::Critical, QStringLiteral("Tolvera")});
+        messages.show({QStringLiteral("无法打印尺寸图"), rt::MessageIcon::Critical, QStringLiteral("Tolvera")});
         return;
     }
     ui::paintCutSheet(painter, QRectF(0, 0, printer.width(), printer.height()), *sheet);
@@ -323,7 +290,7 @@ void Form1::printCutSheet()
 
 void Form1::saveCutSheet()
 {
-    if (!sheet || prompter.isOpen())
+    if (!sheet || messages.isOpen())
         return;
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QString name = QFileDialog::getSaveFileName(this, QStringLiteral("保存尺寸图"),
@@ -336,6 +303,6 @@ void Form1::saveCutSheet()
     if (suffix != u"pdf" && suffix != u"png")
         name += QStringLiteral(".pdf");
     if (!ui::saveCutSheet(*sheet, name))
-        prompter.show({QStringLiteral("无法保存尺寸图：\n") + QDir::toNativeSeparators(name),
+        messages.show({QStringLiteral("无法保存尺寸图：\n") + QDir::toNativeSeparators(name),
                        rt::MessageIcon::Critical, QStringLiteral("Tolvera")});
 }

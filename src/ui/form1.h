@@ -4,8 +4,8 @@
 #pragma once
 
 #include "calc/boxes.h"
-#include "runtime/messagebox.h"
 #include "ui/cutsheet.h"
+#include "ui/messagebox.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -55,7 +55,7 @@ private:
     QPushButton *MCount = nullptr;
     QWidget *diagram = nullptr;
     ui::Announcer *announcer = nullptr;
-    rt::MessageBoxPrompter prompter{this};
+    ui::MessageBoxes messages{this};
     QTimer shortcutRelease; // the access key's press, shown briefly before it acts
     std::optional<ui::CutSheet> sheet;
     QAction *printAction = nullptr;

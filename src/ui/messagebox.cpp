@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Tolvera developers
 // SPDX-License-Identifier: MIT
 
-#include "runtime/messagebox.h"
+#include "ui/messagebox.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace rt {
+namespace ui {
 
-void MessageBoxPrompter::show(const Message &message)
+void MessageBoxes::show(const rt::Message &message)
 {
-    const auto icon = message.icon == MessageIcon::Exclamation ? QMessageBox::Warning
+    const auto icon = message.icon == rt::MessageIcon::Exclamation ? QMessageBox::Warning
                                                                : QMessageBox::Critical;
     QMessageBox box(icon, message.title, message.prompt, QMessageBox::NoButton, owner);
     if (owner) { // a box is a window of its own: it inherits nothing
@@ -28,4 +28,4 @@ void MessageBoxPrompter::show(const Message &message)
         owner->activateWindow();
 }
 
-} // namespace rt
+} // namespace ui

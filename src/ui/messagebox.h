@@ -9,14 +9,16 @@
 
 class QWidget;
 
-namespace rt {
+namespace ui {
 
 // Message boxes on screen, modal to and centred over their owner window.
-class MessageBoxPrompter : public Prompter
+class MessageBoxes
 {
 public:
-    explicit MessageBoxPrompter(QWidget *owner) : owner(owner) {}
-    void show(const Message &message) override;
+    explicit MessageBoxes(QWidget *owner) : owner(owner) {}
+
+    // Shows the box and returns once the user has dismissed it.
+    void show(const rt::Message &message);
 
     // True while a box is on screen, waiting for the user.
     bool isOpen() const { return open; }
@@ -26,4 +28,4 @@ private:
     bool open = false;
 };
 
-} // namespace rt
+} // namespace ui

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#include "help.h"
+
+namespace {
+
+constexpr char helpEnglish[] =
+    "Usage: tolvera [--help | --version | FREQUENCY...]\n"
+    "J antenna calculator: type the transmit frequency in MHz, press\n"
+    "\"输出结果(Count)\" (Alt+C) and read the cut lengths A to D and the total\n"
+    "tube length E in millimetres.\n"
+    "With frequencies in MHz (tolvera 145 433.5), prints A to E for each\n"
+    "instead of opening the window; a frequency the window would reject gets\n"
+    "the window's message on standard error and exit status 1.\n"
+    "\n"
+    "  -h, --help     show this help and exit\n"
+    "  -v, --version  show the version and exit\n";
+
+constexpr char helpChinese[] =
+    "用法：tolvera [--help | --version | 频率...]\n"
+    "J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”（Alt+C），\n"
+    "即得各段尺寸 A 至 D 和管材总长度 E（毫米）。\n"
+    "给出频率（MHz，如 tolvera 145 433.5）时不打开窗口，逐个输出 A 至 E；\n"
+    "窗口不接受的频率在标准错误输出窗口的提示，退出状态为 1。\n"
+    "\n"
+    "  -h, --help     显示本帮助并退出\n"
+    "  -v, --version  显示版本并退出\n";
+
+} // namespace
+
+const char *helpText(bool chinese) { return chinese ? helpChinese : helpEnglish; }
