@@ -7,13 +7,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
+. scripts/virtual.sh
 
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     bash scripts/deps.sh bench
     cmake --preset release -DTOLVERA_BENCH=ON >/dev/null
     cmake --build --preset release --parallel "$(nproc)" >/dev/null
-    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$runs"
 fi
+in_xvfb "-screen 0 1024x768x24" "$0" "$runs"
 
 watch=build-release/bench/startwatch
 declare -A command=(

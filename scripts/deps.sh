@@ -9,7 +9,7 @@ set -euo pipefail
 
 build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-      dbus at-spi2-core python3-pyatspi lintian reuse man-db poppler-utils fonts-dejavu-core fonts-noto-mono)
+      dbus at-spi2-core python3-pyatspi orca xdotool lintian reuse man-db poppler-utils fonts-dejavu-core fonts-noto-mono)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)
 screenreader=("${build[@]}" xvfb xauth xdotool dbus at-spi2-core orca)

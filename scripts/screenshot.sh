@@ -9,12 +9,12 @@ build=${1:-build}
 out=${2:-screenshot.png}
 shift $(( $# > 2 ? 2 : $# ))
 
+. "$(dirname "$0")/virtual.sh"
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     bash "$(dirname "$0")/deps.sh" screenshot
     [ -x "$build/src/app/tolvera" ] || { cmake -S . -B "$build" && cmake --build "$build"; }
-    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24 -dpi 96" \
-        "$0" "$build" "$out" "$@"
 fi
+in_xvfb "-screen 0 640x480x24 -dpi 96" "$0" "$build" "$out" "$@"
 
 "$build/src/app/tolvera" &
 app=$!

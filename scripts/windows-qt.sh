@@ -16,7 +16,8 @@ scripts=$PWD/scripts
 # The host tools (moc, rcc, uic) come from the Debian Qt of the same version.
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/^[0-9]*://; s/[-+~].*//') ||
     { echo "qt6-base-dev is not installed: run scripts/deps.sh windows" >&2; exit 1; }
-cache=${TOLVERA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tolvera}
+. scripts/virtual.sh
+cache=$(tolvera_cache)
 prefix=$cache/qt-$version-mingw-static
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix" >&3

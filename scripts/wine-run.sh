@@ -6,9 +6,8 @@
 # the report goes through a file. CTest's emulator in build-windows.
 #   scripts/wine-run.sh PROGRAM.exe [ARGS...]
 set -euo pipefail
-export WINEPREFIX=${WINEPREFIX:-${TOLVERA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tolvera}/wine}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -d "$WINEPREFIX" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
+. "$(dirname "$0")/virtual.sh"
+use_wine
 report=$(mktemp --suffix=.txt)
 trap 'rm -f "$report"' EXIT
 status=0

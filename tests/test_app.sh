@@ -5,6 +5,8 @@
 # window, and what a screen reader (AT-SPI, read with pyatspi) hears of it.
 set -euo pipefail
 bin=$(realpath "$1")
+. "$(dirname "$0")/../scripts/virtual.sh"
+: "${TOLVERA_VERSION:?the version, set by CTest}"
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     # Without a display: options are answered without opening a window, and
     # the window's absence is one line and status 1, never a core dump.
@@ -13,7 +15,7 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     trap 'rm -f "$errors"' EXIT
     for option in --version -v; do
         out=$("${nodisplay[@]}" "$bin" $option) || { echo "FAIL: $option exits with $?"; exit 1; }
-        [ "$out" = "Tolvera 1.00" ] || { echo "FAIL: $option says: $out"; exit 1; }
+        [ "$out" = "Tolvera $TOLVERA_VERSION" ] || { echo "FAIL: $option says: $out"; exit 1; }
     done
     # LC_ALL, where set, decides over LANG ("-": not set).
     for case in "- C --help Usage: tolvera" "- C -h Usage: tolvera" "- zh_CN.UTF-8 --help 用法：tolvera" \
@@ -25,27 +27,28 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
         [[ "$(head -1 <<<"$out")" == "$first"* ]] || { echo "FAIL: $option under LC_ALL=$lc_all LANG=$lang says: $out"; exit 1; }
     done
     # Frequencies are calculated without a window, read and shown as the
-    # window does. Rows: LANG | arguments, comma-separated | status | standard
-    # output, lines joined by ";" and blanks squeezed | standard error.
+    # window does, the values of a block right-aligned. Rows: LANG |
+    # arguments, comma-separated | status | standard output, lines joined by
+    # ";", every blank as printed | standard error.
     while IFS='|' read -r lang args want_status want_out want_err; do
         IFS=, read -r -a argv <<<"$args"
         status=0
         out=$("${nodisplay[@]}" LC_ALL= LC_MESSAGES= LANG=$lang "$bin" "${argv[@]}" 2>"$errors") || status=$?
-        out=$(tr -s ' ' <<<"$out" | paste -sd ';')
+        out=$(paste -sd ';' <<<"$out")
         err=$(cat "$errors")
         [ "$status|$out|$err" = "$want_status|$want_out|$want_err" ] ||
             { echo "FAIL: tolvera ${argv[*]} under $lang: status $status, said: $out | $err"; exit 1; }
     done <<'ROWS'
-C|145|0|145 MHz;A 1481.96 mm;B 491.88 mm;C 48.35 mm;D 46.25 mm;E 1993.84 mm|
-C|1.8|0|1.8 MHz;A 119380.00 mm;B 39624.00 mm;C 3894.67 mm;D 3725.33 mm;E 159024.00 mm|
-zh_CN.UTF-8|１４５。５|0|１４５。５ MHz;A 1476.87 毫米;B 490.19 毫米;C 48.18 毫米;D 46.09 毫米;E 1987.06 毫米|
-C| 145|0|145 MHz;A 1481.96 mm;B 491.88 mm;C 48.35 mm;D 46.25 mm;E 1993.84 mm|
-C|-145|0|-145 MHz;A -1481.96 mm;B -491.88 mm;C -48.35 mm;D -46.25 mm;E -1953.84 mm|
-C|-.5|0|-.5 MHz;A -429768.00 mm;B -142646.40 mm;C -14020.80 mm;D -13411.20 mm;E -572394.40 mm|
+C|145|0|145 MHz;A  1481.96 mm;B   491.88 mm;C    48.35 mm;D    46.25 mm;E  1993.84 mm|
+C|1.8|0|1.8 MHz;A  119380.00 mm;B   39624.00 mm;C    3894.67 mm;D    3725.33 mm;E  159024.00 mm|
+zh_CN.UTF-8|１４５。５|0|１４５。５ MHz;A  1476.87 毫米;B   490.19 毫米;C    48.18 毫米;D    46.09 毫米;E  1987.06 毫米|
+C| 145|0|145 MHz;A  1481.96 mm;B   491.88 mm;C    48.35 mm;D    46.25 mm;E  1993.84 mm|
+C|-145|0|-145 MHz;A  -1481.96 mm;B   -491.88 mm;C    -48.35 mm;D    -46.25 mm;E  -1953.84 mm|
+C|-.5|0|-.5 MHz;A  -429768.00 mm;B  -142646.40 mm;C   -14020.80 mm;D   -13411.20 mm;E  -572394.40 mm|
 C|0|1||tolvera: 0: 输入错误!请检查...
 C|abc|1||tolvera: abc: 输入错误!请检查...
 C|1e400|1||tolvera: 1e400: 运行时错误 '6': 溢出
-C|145,abc,7|1|145 MHz;A 1481.96 mm;B 491.88 mm;C 48.35 mm;D 46.25 mm;E 1993.84 mm;;7 MHz;A 30697.71 mm;B 10189.03 mm;C 1001.49 mm;D 957.94 mm;E 40906.74 mm|tolvera: abc: 输入错误!请检查...
+C|145,abc,7|1|145 MHz;A  1481.96 mm;B   491.88 mm;C    48.35 mm;D    46.25 mm;E  1993.84 mm;;7 MHz;A  30697.71 mm;B  10189.03 mm;C   1001.49 mm;D    957.94 mm;E  40906.74 mm|tolvera: abc: 输入错误!请检查...
 C|--,-v|1||tolvera: -v: 输入错误!请检查...
 ROWS
     status=0
@@ -53,16 +56,22 @@ ROWS
     [ $status = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q 'graphical display' <<<"$err" ||
         { echo "FAIL: without a display: status $status, said: $err"; exit 1; }
     echo "PASS: --version, --help, frequencies and no display answered without a window"
-    # -noreset: the accessibility bus's launcher is an X client too, and the
-    # server must not reset when it lets go before the calculator connects.
-    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24 -noreset" dbus-run-session -- bash "$0" "$@"
+    rm -f "$errors" # exec runs no EXIT trap
+    trap - EXIT
 fi
+# -noreset: the accessibility bus's launcher is an X client too, and the
+# server must not reset when it lets go before the calculator connects.
+in_xvfb "-screen 0 640x480x24 -noreset" --dbus "$0" "$@"
+
 unset QT_QPA_PLATFORM
+# Qt would make its runtime folder in TMPDIR and leave it there.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" &
 app=$!
-trap 'kill $app $bus 2>/dev/null || true' EXIT
+trap 'kill $app $bus 2>/dev/null || true; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 mapped=
 for _ in $(seq 100); do

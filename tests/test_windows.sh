@@ -10,6 +10,8 @@ set -euo pipefail
 exe=$(realpath "$1")
 build=$(realpath "$2")
 fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/../scripts/virtual.sh"
+: "${TOLVERA_VERSION:?the version, set by CTest}"
 
 if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     # One file, 64-bit, a GUI program with ASLR and DEP, importing only DLLs
@@ -24,30 +26,31 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     others=$(grep -vxE 'kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|comdlg32.dll|winspool.drv|imm32.dll|winmm.dll|ws2_32.dll|uxtheme.dll|dwmapi.dll|shlwapi.dll|version.dll|netapi32.dll|userenv.dll|uuid.dll|setupapi.dll|mpr.dll|authz.dll|d3d9.dll|d3d11.dll|dxgi.dll|d2d1.dll|dwrite.dll|shcore.dll|wtsapi32.dll|msvcrt.dll|comctl32.dll|crypt32.dll|bcrypt.dll|secur32.dll|ntdll.dll|api-ms-win-.*' <<<"$dlls" || true)
     [ -z "$others" ] || fail "imports DLLs Windows does not have: $others"
     # The atom icon for Explorer and the taskbar, 16 to 256 px and not
-    # blank; version 1.00.
+    # blank; the project's version.
     icon=$(mktemp --suffix=.ico)
+    trap 'rm -f "$icon"' EXIT
     wrestool -x -t 14 "$exe" >"$icon"
     sizes=$(for i in $(seq 0 9); do convert "$icon[$i]" -format '%w:%[fx:mean.a>0.3] ' info: 2>/dev/null; done)
     rm -f "$icon"
+    trap - EXIT
     [ "$sizes" = "16:1 20:1 24:1 32:1 40:1 48:1 64:1 96:1 128:1 256:1 " ] || fail "the program's icon: $sizes"
     version=$(wrestool -x --raw -t 16 "$exe" | strings -e l | paste -sd '|')
-    grep -qF 'FileVersion|1.00|ProductVersion|1.00' <<<"$version" || fail "version resource: $version"
-    echo "PASS: one 64-bit GUI program, ASLR and DEP, only system DLLs, its icon and version 1.00"
-    TOLVERA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash "$0" "$@"
+    grep -qF "FileVersion|$TOLVERA_VERSION|ProductVersion|$TOLVERA_VERSION" <<<"$version" || fail "version resource: $version"
+    echo "PASS: one 64-bit GUI program, ASLR and DEP, only system DLLs, its icon and version $TOLVERA_VERSION"
 fi
+in_xvfb "-screen 0 1024x768x24 -dpi 96 -noreset" "$0" "$@"
 
-export WINEPREFIX=${WINEPREFIX:-${TOLVERA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tolvera}/wine}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -d "$WINEPREFIX" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
+use_wine
 openbox >/dev/null 2>&1 &
 wm=$!
-trap 'kill $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+work=$(mktemp -d)
+trap 'kill $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # The command line prints where it was started from.
 out=$(wine "$exe" --version 2>/dev/null | tr -d '\r')
-[ "$out" = "Tolvera 1.00" ] || fail "--version says: $out"
-out=$(wine "$exe" 145 2>/dev/null | tr -d '\r' | tr -s ' ' | paste -sd ';')
-[ "$out" = "145 MHz;A 1481.96 mm;B 491.88 mm;C 48.35 mm;D 46.25 mm;E 1993.84 mm" ] ||
+[ "$out" = "Tolvera $TOLVERA_VERSION" ] || fail "--version says: $out"
+out=$(wine "$exe" 145 2>/dev/null | tr -d '\r' | paste -sd ';')
+[ "$out" = "145 MHz;A  1481.96 mm;B   491.88 mm;C    48.35 mm;D    46.25 mm;E  1993.84 mm" ] ||
     fail "tolvera 145 says: $out"
 echo "PASS: --version and tolvera 145 print to the console"
 
@@ -74,7 +77,7 @@ e=$(read_box)
 echo "PASS: the window calculates 145 MHz and its results copy out: $a $b $c $d $e"
 
 # Ctrl+S saves the cut sheet where Windows' own dialog is told to.
-sheet=$(mktemp -d)/sheet.pdf
+sheet=$work/sheet.pdf
 keys ctrl+s
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^保存尺寸图$' | head -1) ||
     fail "Ctrl+S opened no 保存尺寸图 dialog"
@@ -97,7 +100,6 @@ pdftoppm -r 200 -png -singlefile "$sheet" "${sheet%.pdf}"
 tube=$(convert "${sheet%.pdf}.png" -format '%[fx:int(255*u.p{868,834}.r)] %[fx:int(255*u.p{868,834}.b)]' info:)
 read -r red blue <<<"$tube"
 [ "$red" -gt 150 ] && [ "$blue" -lt 100 ] || fail "no copper tube on the cut sheet (red $red, blue $blue)"
-rm -rf "$(dirname "$sheet")"
 echo "PASS: Ctrl+S saves a one-page cut sheet with the diagram, the values and the embedded face"
 
 # An input error: typing a letter over the frequency opens 出错啦...
@@ -122,8 +124,8 @@ echo "PASS: Alt+F4 ends it"
 installer=$(ls "$build"/tolvera-*-windows-x64.exe 2>/dev/null | head -1)
 [ -n "$installer" ] || fail "no installer in $build (scripts/windows.sh makes it)"
 grep -q 'PE32+' <<<"$(file "$installer")" || fail "the installer is not a 64-bit program"
-grep -qF 'ProductVersion|1.00' <<<"$(wrestool -x --raw -t 16 "$installer" | strings -e l | paste -sd '|')" ||
-    fail "the installer does not say version 1.00"
+grep -qF "ProductVersion|$TOLVERA_VERSION" <<<"$(wrestool -x --raw -t 16 "$installer" | strings -e l | paste -sd '|')" ||
+    fail "the installer does not say version $TOLVERA_VERSION"
 wine "$installer" /S >/dev/null 2>&1
 wineserver -w
 dir=$(winepath -u 'C:\Program Files\Tolvera')
@@ -134,7 +136,7 @@ grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$dir/THIRD-PARTY-NOTICES.txt" || fa
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Tolvera.lnk' | head -1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut named Tolvera"
 version=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvera' /v DisplayVersion 2>/dev/null | tr -d '\r' | awk '/DisplayVersion/ {print $3}')
-[ "$version" = 1.00 ] || fail "Apps & features shows version '$version'"
+[ "$version" = "$TOLVERA_VERSION" ] || fail "Apps & features shows version '$version'"
 wine "$dir/Uninstall.exe" /S >/dev/null 2>&1
 wineserver -w
 sleep 2
