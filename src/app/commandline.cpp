@@ -6,10 +6,14 @@
 #include "console.h"
 #include "help.h"
 #include "language.h"
+#include "printprediction.h"
 #include "printresults.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
@@ -21,14 +25,27 @@ bool looksLikeOption(const QString &argument)
            && !(argument[1] >= u'0' && argument[1] <= u'9');
 }
 
+int usageError(const QString &what)
+{
+    useConsole();
+    printError(QStringLiteral("tolvera: %1\n").arg(what));
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
+    const bool chinese = chineseLocale();
     QStringList frequencies;
     bool qtOptions = false;
     bool optionsEnd = false;
-    for (const auto &argument : arguments(argc, argv)) {
+    bool predict = false;
+    bool json = false;
+    std::optional<QString> tube;
+    const auto args = arguments(argc, argv);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const auto &argument = args[i];
         if (optionsEnd || !looksLikeOption(argument)) {
             frequencies << argument;
         } else if (argument == u"--") {
@@ -39,15 +56,32 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
             return 0;
         } else if (argument == u"--help" || argument == u"-h") {
             useConsole();
-            printOut(QString::fromUtf8(helpText(chineseLocale())));
+            printOut(QString::fromUtf8(helpText(chinese)));
             return 0;
+        } else if (argument == u"--predict") {
+            predict = true;
+        } else if (argument == u"--json") {
+            json = true;
+        } else if (argument == u"--tube" || argument.startsWith(u"--tube=")) {
+            if (argument == u"--tube" && i + 1 == args.size())
+                return usageError(chinese ? QStringLiteral("--tube：缺少管径（毫米）") : QStringLiteral("--tube needs a diameter in mm"));
+            tube = argument == u"--tube" ? args[++i] : argument.mid(7);
         } else {
             qtOptions = true;
         }
     }
+    if ((tube || json) && !predict)
+        return usageError(chinese ? QStringLiteral("--tube 和 --json 只与 --predict 一起使用")
+                                  : QStringLiteral("--tube and --json go with --predict"));
+    if (predict && frequencies.isEmpty())
+        return usageError(chinese ? QStringLiteral("--predict：缺少频率（MHz）") : QStringLiteral("--predict needs a frequency in MHz"));
     // Qt's options are for the window, with whatever follows them.
     if (frequencies.isEmpty() || qtOptions)
         return std::nullopt;
     useConsole();
-    return printResults(frequencies);
+    if (!predict)
+        return printResults(frequencies);
+    // nec2c runs as a separate process, found beside the program too.
+    QCoreApplication app(argc, argv);
+    return printPredictions(frequencies, tube, json);
 }

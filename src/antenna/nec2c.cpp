@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#include "antenna/nec2c.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
+
+namespace antenna {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr auto programName = "nec2c.exe";
+#else
+constexpr auto programName = "nec2c";
+#endif
+
+// Its output is a few hundred kilobytes at most; more is not ours.
+constexpr qint64 largestOutput = 64 * 1024 * 1024;
+
+struct Run
+{
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<QProcess> process;
+    QDeadlineTimer deadline;
+    std::size_t job = 0;
+};
+
+Problem failed(const QString &detail) { return {Problem::Kind::Nec2cFailed, 0, detail}; }
+
+} // namespace
+
+QString Nec2c::find()
+{
+    const QString named = qEnvironmentVariable("TOLVERA_NEC2C");
+    if (!named.isEmpty())
+        return QFileInfo(named).isExecutable() ? named : QString();
+    if (QCoreApplication::instance()) {
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(programName));
+        if (QFileInfo(beside).isExecutable())
+            return beside;
+    }
+    return QStandardPaths::findExecutable(QStringLiteral("nec2c"));
+}
+
+Nec2c::Nec2c(QString program, int secondsEach)
+    : path(std::move(program)), milliseconds(secondsEach * 1000),
+      parallel(std::max(1, QThread::idealThreadCount()))
+{
+}
+
+JobResult Nec2c::run(const Job &job) const { return run(std::vector<Job>{job}).front(); }
+
+std::vector<JobResult> Nec2c::run(const std::vector<Job> &jobs) const
+{
+    std::vector<JobResult> results(jobs.size(), Problem{Problem::Kind::Cancelled, 0, {}});
+    if (path.isEmpty()) {
+        std::fill(results.begin(), results.end(), Problem{Problem::Kind::Nec2cMissing, 0, {}});
+        return results;
+    }
+    std::vector<Run> running;
+    std::size_t next = 0;
+    auto finish = [&](Run &run) -> JobResult {
+        auto &p = *run.process;
+        if (p.exitStatus() == QProcess::CrashExit)
+            return failed(QStringLiteral("crashed"));
+        if (p.exitCode() != 0) {
+            const auto said = QString::fromLocal8Bit(p.readAllStandardError()).simplified().left(200);
+            return failed(said.isEmpty() ? QStringLiteral("exit status %1").arg(p.exitCode()) : said);
+        }
+        QFile out(run.folder->filePath(QStringLiteral("j.out")));
+        if (!out.open(QIODevice::ReadOnly) || out.size() > largestOutput)
+            return Problem{Problem::Kind::Nec2cGarbled, 0, QStringLiteral("no output file")};
+        const auto &job = jobs[run.job];
+        return readNecOutput(out.readAll(), job.frequencies, job.directions);
+    };
+
+    while (!cancelled && (next < jobs.size() || !running.empty())) {
+        while (next < jobs.size() && int(running.size()) < parallel) {
+            Run run{std::make_unique<QTemporaryDir>(), std::make_unique<QProcess>(), QDeadlineTimer(milliseconds), next};
+            const auto job = next++;
+            QFile deck(run.folder->filePath(QStringLiteral("j.nec")));
+            if (!run.folder->isValid() || !deck.open(QIODevice::WriteOnly) || deck.write(jobs[job].deck) < 0) {
+                results[job] = failed(QStringLiteral("cannot write its input in %1").arg(QDir::tempPath()));
+                continue;
+            }
+            deck.close();
+            // Names relative to its folder: nec2c on Windows reads 8-bit
+            // arguments, which a user's name in the path may not fit.
+            run.process->setWorkingDirectory(run.folder->path());
+            run.process->setStandardInputFile(QProcess::nullDevice());
+            run.process->setStandardOutputFile(QProcess::nullDevice());
+            run.process->start(path, {QStringLiteral("-ij.nec"), QStringLiteral("-oj.out")});
+            if (!run.process->waitForStarted(10000)) {
+                results[job] = Problem{Problem::Kind::Nec2cMissing, 0, run.process->errorString()};
+                continue;
+            }
+            running.push_back(std::move(run));
+        }
+        for (auto it = running.begin(); it != running.end();) {
+            auto &p = *it->process;
+            if (p.state() == QProcess::NotRunning || p.waitForFinished(10)) {
+                results[it->job] = finish(*it);
+                it = running.erase(it);
+            } else if (it->deadline.hasExpired()) {
+                p.kill();
+                p.waitForFinished(1000);
+                results[it->job] = Problem{Problem::Kind::Nec2cTimedOut, milliseconds / 1000.0, {}};
+                it = running.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (auto &run : running) { // cancelled
+        run.process->kill();
+        run.process->waitForFinished(1000);
+    }
+    return results;
+}
+
+} // namespace antenna

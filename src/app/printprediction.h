@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// tolvera --predict [--tube MM] [--json] FREQUENCY...: for each frequency,
+// the J as calculated simulated with nec2c and its lengths for the tube, a
+// readable block each or one JSON array. A frequency that cannot be
+// predicted gets one line on standard error and the others still print.
+// A tube that is no usable diameter gets one line and nothing else.
+// Returns the exit status: 1 when anything was refused or failed.
+int printPredictions(const QStringList &frequencies, const std::optional<QString> &tube, bool json);
