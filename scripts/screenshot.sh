@@ -3,7 +3,10 @@
 # SPDX-License-Identifier: MIT
 # Starts the real calculator in a virtual X server and saves a PNG of its window.
 #   scripts/screenshot.sh [build-dir] [out.png] [keys...]
-# Keys (xdotool key names, e.g. Tab Return) are typed into the window first.
+# Keys (xdotool key names, e.g. Tab Return) are typed into the window first;
+# a number with an s (1s) is a pause.
+# SHOT_WINDOW names another window to take instead (a regular expression
+# for its title, e.g. 性能预测), SHOT_WAIT the seconds to give it first.
 set -euo pipefail
 build=${1:-build}
 out=${2:-screenshot.png}
@@ -14,7 +17,7 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     bash "$(dirname "$0")/deps.sh" screenshot
     [ -x "$build/src/app/tolvera" ] || { cmake -S . -B "$build" && cmake --build "$build"; }
 fi
-in_xvfb "-screen 0 640x480x24 -dpi 96" "$0" "$build" "$out" "$@"
+in_xvfb "-screen 0 1024x768x24 -dpi 96" "$0" "$build" "$out" "$@"
 
 "$build/src/app/tolvera" &
 app=$!
@@ -23,8 +26,19 @@ id=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tolvera$' | head -1
     { echo "the window did not appear" >&2; exit 1; }
 sleep 0.5
 if [ $# -gt 0 ]; then
-    xdotool windowfocus --sync "$id" key --delay 50 "$@"
+    xdotool windowfocus --sync "$id"
+    for key in "$@"; do
+        case $key in
+            *[0-9]s) sleep "${key%s}" ;; # a pause, e.g. 1s
+            *) xdotool key "$key"; sleep 0.05 ;;
+        esac
+    done
     sleep 0.5
 fi
+if [ -n "${SHOT_WINDOW:-}" ]; then
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name "$SHOT_WINDOW" | head -1) ||
+        { echo "no window $SHOT_WINDOW appeared" >&2; exit 1; }
+fi
+sleep "${SHOT_WAIT:-0}"
 import -window "$id" "$out"
 echo "$out"

@@ -23,7 +23,7 @@ SOURCE = pathlib.Path("/usr/share/fonts/truetype/arphic/uming.ttc")
 FAMILY = "Tolvera UMing"
 POSTSCRIPT = "TolveraUMing"
 
-# Where the texts of the window, its menu, its messages and the cut sheet
+# Where the texts of the windows, the menu, the messages and the cut sheet
 # are written.
 TEXT_FILES = [
     "src/ui/layout.cpp",
@@ -32,7 +32,11 @@ TEXT_FILES = [
     "src/ui/cutsheet.cpp",
     "src/calc/messages.cpp",
     "src/runtime/message.cpp",
-    "src/runtime/messagebox.cpp",
+    "src/ui/messagebox.cpp",
+    "src/ui/predictionwindow.cpp",
+    "src/ui/swrplot.cpp",
+    "src/antenna/problem.cpp",
+    "src/antenna/report.cpp",
     "src/runtime/runtimeerror.h",
 ]
 # Qt's own texts in the window: the edit boxes' context menu in Chinese.

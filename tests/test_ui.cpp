@@ -6,17 +6,22 @@
 #include "ui/dimensions.h"
 #include "ui/form1.h"
 #include "ui/label.h"
+#include "ui/predictionwindow.h"
+#include "antenna/report.h"
+#include "runtime/format.h"
 #include "ui/layout.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRawFont>
+#include <QScopeGuard>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStyle>
@@ -217,6 +222,9 @@ private slots:
     void reactivationKeepsCaret();
     void cutSheet_data();
     void cutSheet();
+    void prediction_data();
+    void prediction();
+    void predictionOnTheCutSheet();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
 
 private:
@@ -252,9 +260,13 @@ void TestUi::init()
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     closer = std::make_unique<BoxCloser>(box("MHZ"));
     announced.clear();
+    // Every window's announcements, the prediction window's too.
     static AnnouncementListener listener;
-    for (auto *child : form->findChildren<QWidget *>())
-        child->installEventFilter(&listener);
+    static const bool listening = [] {
+        qApp->installEventFilter(&listener);
+        return true;
+    }();
+    Q_UNUSED(listening);
 }
 
 void TestUi::cleanup()
@@ -969,8 +981,8 @@ void TestUi::cutSheet_data()
     QTest::addColumn<QString>("dialog"); // the window it opens
     QTest::addColumn<QStringList>("menu"); // the diagram's context menu; "-" for a disabled entry
 
-    const QStringList ready{"打印尺寸图…", "保存尺寸图…"};
-    const QStringList notYet{"-尚无结果：请先按“输出结果”", "-打印尺寸图…", "-保存尺寸图…"};
+    const QStringList ready{"打印尺寸图…", "保存尺寸图…", "性能预测…"};
+    const QStringList notYet{"-尚无结果：请先按“输出结果”", "-打印尺寸图…", "-保存尺寸图…", "-性能预测…"};
     QTest::newRow("at start, Ctrl+S does nothing")
         << QStringList() << "" << "Ctrl+S" << "" << "" << "" << notYet;
     QTest::newRow("after 145, Ctrl+S asks where") << QStringList{"145"} << "" << "Ctrl+S" << "J型天线  145 MHz"
@@ -1067,6 +1079,138 @@ void TestUi::cutSheet()
     // The tube, halfway up its long element, in the diagram's copper.
     const QColor tube = image.pixelColor(868, 834);
     QVERIFY2(tube.red() > 150 && tube.blue() < 100, qPrintable(tube.name()));
+}
+
+void TestUi::prediction_data()
+{
+    QTest::addColumn<QStringList>("calculated"); // frequencies, each followed by a press
+    QTest::addColumn<double>("tube"); // typed into the prediction window; 0: left at 15 mm
+    QTest::addColumn<QString>("nec2c"); // $TOLVERA_NEC2C; empty: the one installed
+    QTest::addColumn<bool>("opens"); // Ctrl+R opens the window
+    QTest::addColumn<QString>("said"); // the start of the first figure, or of the status line
+    QTest::addColumn<bool>("predicted");
+
+    QTest::newRow("at start, Ctrl+R does nothing") << QStringList() << 0.0 << "" << false << "" << false;
+    QTest::newRow("after 145, the 15 mm tube") << QStringList{"145"} << 0.0 << "" << true
+                                                << "145 MHz 处驻波比 1.3" << true;
+    QTest::newRow("an 8 mm tube matches worse") << QStringList{"145"} << 8.0 << "" << true
+                                                << "145 MHz 处驻波比 2." << true;
+    QTest::newRow("a tube too thick for D is refused") << QStringList{"145"} << 20.0 << "" << true
+                                                       << "管子太粗" << false;
+    QTest::newRow("recalculated while open") << QStringList{"145", "146"} << 0.0 << "" << true
+                                             << "146 MHz 处驻波比" << true;
+    QTest::newRow("an input error leaves no results") << QStringList{"145", "abc"} << 0.0 << "" << false << ""
+                                                      << false;
+    QTest::newRow("nec2c missing says what to install")
+        << QStringList{"7"} << 0.0 << "/nonexistent/nec2c" << true
+#ifdef Q_OS_WIN
+        << "找不到 nec2c.exe" << false;
+#else
+        << "找不到 nec2c：请安装 nec2c 软件包" << false;
+#endif
+}
+
+// Ctrl+R opens the prediction for the results shown; the window stays
+// responsive while nec2c runs, says the figures as text and announces
+// them once; the main window's results never change.
+void TestUi::prediction()
+{
+    QFETCH(QStringList, calculated);
+    QFETCH(double, tube);
+    QFETCH(QString, nec2c);
+    QFETCH(bool, opens);
+    QFETCH(QString, said);
+    QFETCH(bool, predicted);
+
+    const QByteArray saved = qgetenv("TOLVERA_NEC2C");
+    if (!nec2c.isEmpty())
+        qputenv("TOLVERA_NEC2C", nec2c.toUtf8());
+    const auto restore = qScopeGuard([&] {
+        if (saved.isEmpty())
+            qunsetenv("TOLVERA_NEC2C");
+        else
+            qputenv("TOLVERA_NEC2C", saved);
+    });
+    // The first calculation opens the window; the rest happen while it is open.
+    auto press = [&](const QString &frequency) {
+        box("MHZ")->setText(frequency);
+        control<QPushButton>("MCount")->click();
+    };
+    if (!calculated.isEmpty())
+        press(calculated.front());
+    const auto before = results();
+    key(Qt::Key_R, Qt::ControlModifier);
+    auto *window = form->findChild<ui::PredictionWindow *>();
+    for (const auto &frequency : calculated.mid(1))
+        press(frequency);
+    if (!opens) {
+        QVERIFY(!window || !window->isVisible() || window->findChild<QLabel *>("status")->text().startsWith("尚无结果"));
+        QVERIFY(!form->cutSheet() || !form->cutSheet()->prediction);
+        return;
+    }
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("性能预测 - Tolvera"));
+    if (tube > 0)
+        window->findChild<QDoubleSpinBox *>("tube")->setValue(tube);
+    QTest::qWait(500); // the pause after a tube is typed, and its run
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 30000);
+
+    const auto first = window->findChild<QLabel *>("figure0")->text();
+    const auto status = window->findChild<QLabel *>("status")->text();
+    QVERIFY2((predicted ? first : status).startsWith(said), qPrintable(first + " | " + status));
+    QCOMPARE(window->prediction().has_value(), predicted);
+    QCOMPARE(form->cutSheet() && form->cutSheet()->prediction.has_value(), predicted);
+    if (calculated.size() == 1)
+        QCOMPARE(results(), before); // the formula's results stay as they are
+    // Every character in the face, and every figure heard.
+    for (auto *label : window->findChildren<QLabel *>()) {
+        QCOMPARE(missingGlyphs(label->text()), QString());
+        QVERIFY(label->text().isEmpty() || label->focusPolicy() != Qt::NoFocus || label->buddy());
+    }
+    const auto arrived = announced.filter(QStringLiteral("预测完成"));
+    QCOMPARE(arrived.size(), predicted ? 1 : 0);
+    if (predicted) {
+        const auto &p = *window->prediction();
+        QVERIFY(arrived.front().contains(QStringLiteral("按管径修正 A %1 毫米").arg(rt::format00(p.corrected.a))));
+        QCOMPARE(window->findChild<QLabel *>("length1")->text().simplified(),
+                 QStringLiteral("A %1 毫米（%2）").arg(rt::format00(p.corrected.a), results()[0]));
+        QCOMPARE(p.asCut.tube, tube > 0 ? tube : 15.0);
+    }
+    window->close(); // and nothing runs on
+    QVERIFY(!window->isRunning());
+}
+
+// With a prediction for the results shown, the sheet carries the curve,
+// the figures and the lengths for the tube, still on one page.
+void TestUi::predictionOnTheCutSheet()
+{
+    box("MHZ")->setText(QStringLiteral("145"));
+    control<QPushButton>("MCount")->click();
+    key(Qt::Key_R, Qt::ControlModifier);
+    auto *window = form->findChild<ui::PredictionWindow *>();
+    QVERIFY(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window->prediction().has_value(), 30000);
+    const auto sheet = form->cutSheet();
+    QVERIFY(sheet && sheet->prediction);
+    QTemporaryDir dir;
+    const auto png = dir.filePath(QStringLiteral("sheet.png"));
+    QVERIFY(ui::saveCutSheet(*sheet, png));
+    if (qEnvironmentVariableIsSet("TOLVERA_KEEP_SHEET"))
+        QFile::copy(png, qEnvironmentVariable("TOLVERA_KEEP_SHEET"));
+    QCOMPARE(QImage(png).size(), QSize(1653, 2338));
+#ifndef Q_OS_WIN
+    const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(ui::saveCutSheet(*sheet, pdf));
+    const auto text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    const auto &p = *sheet->prediction;
+    for (const auto &want : {QStringLiteral("管径 15.00 毫米"), QStringLiteral("145 MHz 处驻波比"),
+                             QStringLiteral("A %1 毫米（1481.96）").arg(rt::format00(p.corrected.a)),
+                             QStringLiteral("E %1 毫米（1993.84）").arg(rt::format00(p.correctedE())),
+                             QStringLiteral("A 1481.96 毫米"), QStringLiteral("按管径修正")})
+        QVERIFY2(text.contains(want), qPrintable(want + " not in: " + text));
+    QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
+    QCOMPARE(poppler(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).size(), 3);
+#endif
 }
 
 void TestUi::closingTheWindowEndsTheProgram()

@@ -7,6 +7,7 @@
 #include "language.h"
 
 #include "antenna/prediction.h"
+#include "antenna/report.h"
 #include "calc/calculation.h"
 #include "runtime/conversion.h"
 #include "runtime/format.h"
@@ -28,16 +29,6 @@ double rounded(double v, int decimals)
 
 // Infinite SWR (all reflected) has no JSON number: null.
 QJsonValue swrValue(double swr) { return std::isfinite(swr) ? QJsonValue(rounded(swr, 3)) : QJsonValue(); }
-
-QString fixed(double v, int decimals) { return QString::number(v, 'f', decimals); }
-
-QString impedance(std::complex<double> z)
-{
-    return QStringLiteral("%1 %2 j%3").arg(fixed(z.real(), 1), z.imag() < 0 ? QStringLiteral("-") : QStringLiteral("+"),
-                                           fixed(std::abs(z.imag()), 1));
-}
-
-QString swrText(double swr) { return std::isfinite(swr) ? fixed(swr, 2) : QStringLiteral("∞"); }
 
 QJsonObject toJson(const antenna::Prediction &p)
 {
@@ -69,47 +60,10 @@ QJsonObject toJson(const antenna::Prediction &p)
 
 QString block(const antenna::Prediction &p, const QString &frequency, bool chinese)
 {
-    const auto &s = p.summary;
-    const QString band = s.band2 ? QStringLiteral("%1 – %2 MHz").arg(fixed(s.band2->first, 3), fixed(s.band2->second, 3))
-                                 : (chinese ? QStringLiteral("无") : QStringLiteral("none"));
-    const QString beyond = s.bestAtEdge ? (chinese ? QStringLiteral("（扫频边缘，最低点在范围之外）")
-                                                   : QStringLiteral(" (at the sweep's edge: the lowest lies beyond)"))
-                                        : QString();
-    const auto &c = p.corrected;
-    const auto &a = p.asCut;
-    QStringList lines;
-    if (chinese) {
-        lines << QStringLiteral("%1 MHz，管径 %2 毫米（NEC-2 模型，自由空间：未计地面、桅杆和电缆）")
-                     .arg(frequency, rt::format00(a.tube))
-              << QStringLiteral("f 处驻波比   %1，阻抗 %2 欧").arg(swrText(p.swrAtF), impedance(p.zAtF))
-              << QStringLiteral("最低驻波比   %1，在 %2 MHz%3").arg(swrText(s.best.swr), fixed(s.best.mhz, 3), beyond)
-              << QStringLiteral("驻波比≤2     %1").arg(band)
-              << QStringLiteral("增益         %1 dBi（水平方向 %2 dBi）").arg(fixed(p.strongest.dbi, 2), fixed(p.horizonDbi, 2))
-              << QStringLiteral("按管径修正（括号内为公式值）：");
-    } else {
-        lines << QStringLiteral("%1 MHz, tube %2 mm (NEC-2 model in free space: no ground, mast or coax)")
-                     .arg(frequency, rt::format00(a.tube))
-              << QStringLiteral("SWR at f     %1, Z = %2 ohm").arg(swrText(p.swrAtF), impedance(p.zAtF))
-              << QStringLiteral("lowest SWR   %1 at %2 MHz%3").arg(swrText(s.best.swr), fixed(s.best.mhz, 3), beyond)
-              << QStringLiteral("SWR <= 2     %1").arg(band)
-              << QStringLiteral("gain         %1 dBi (%2 dBi at the horizon)").arg(fixed(p.strongest.dbi, 2), fixed(p.horizonDbi, 2))
-              << QStringLiteral("corrected for the tube (the formula's in brackets):");
-    }
-    const QString unit = chinese ? QStringLiteral("毫米") : QStringLiteral("mm");
-    const QStringList values{rt::format00(c.a), rt::format00(c.b), rt::format00(c.c), rt::format00(c.d),
-                             rt::format00(p.correctedE())};
-    const QStringList formula{rt::format00(a.a), rt::format00(a.b), rt::format00(a.c), rt::format00(a.d),
-                              rt::format00(a.a + a.b + calc::allowance)};
-    qsizetype width = 0;
-    for (const auto &v : values)
-        width = std::max(width, v.size());
-    for (const auto &result : calc::results) {
-        const auto i = calc::indexOf(result.letter);
-        lines << QStringLiteral("%1  %2 %3  (%4)").arg(QLatin1Char(result.letter)).arg(values[i], int(width)).arg(unit, formula[i]);
-    }
-    lines << (chinese ? QStringLiteral("修剪：A 每剪短 10 毫米（B 按比例剪短），谐振频率升高 %1 MHz")
-                      : QStringLiteral("trim: 10 mm off A (and B in proportion) raises the resonance by %1 MHz"))
-                 .arg(fixed(p.mhzPer10mmOfA, 3));
+    const auto f = antenna::figures(p, frequency, chinese);
+    QStringList lines{frequency + QStringLiteral(" MHz"), f.model, f.atF, f.lowest, f.band, f.gain};
+    lines << antenna::lengthRows(p, chinese);
+    lines << f.trim;
     return lines.join(u'\n') + u'\n';
 }
 

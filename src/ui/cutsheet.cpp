@@ -3,10 +3,13 @@
 
 #include "ui/cutsheet.h"
 
+#include "antenna/report.h"
 #include "runtime/conversion.h"
+#include "runtime/format.h"
 #include "ui/artwork.h"
 #include "ui/dimensions.h"
 #include "ui/layout.h"
+#include "ui/swrplot.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -25,6 +28,7 @@ constexpr double paperWidth = 2100;
 constexpr double paperHeight = 2970;
 constexpr double margin = 150;
 constexpr double diagramScale = 4.4; // the window's diagram, 120 × 341, about 15 cm tall
+constexpr double smallerDiagramScale = 3.5; // with a prediction below
 constexpr int pngDotsPerInch = 200;
 
 const QColor letterBlue(0, 0, 192); // the diagram's own letters
@@ -63,6 +67,41 @@ void drawDimension(QPainter &p, QPointF at, Qt::Alignment alignment, char letter
     p.drawText(QPointF(x + metrics.horizontalAdvance(head), baseline), rest);
 }
 
+// What the model says, from `top` to the bottom margin: the SWR curves
+// beside the key figures and the lengths for the tube.
+void paintPrediction(QPainter &p, const antenna::Prediction &prediction, const QString &frequency, double top)
+{
+    const auto f = antenna::figures(prediction, frequency, true);
+    p.setPen(Qt::black);
+    p.setFont(sheetFont(36));
+    p.drawText(QPointF(margin, top + 36),
+               QStringLiteral("性能预测：NEC-2 模型，自由空间（未计地面、桅杆和电缆），管径 %1 毫米")
+                   .arg(rt::format00(prediction.asCut.tube)));
+    const double bottom = paperHeight - margin;
+    const QRectF chart(margin, top + 60, 960, bottom - top - 60);
+    const ChartColours print{Qt::white, Qt::black, QColor(190, 190, 190), QColor(0, 140, 0), QColor(200, 120, 0),
+                             QColor(200, 0, 0)};
+    paintSwrChart(p, chart, predictionChart(prediction), print, sheetFont(26));
+
+    const QRectF column(chart.right() + 50, chart.top(), paperWidth - margin - chart.right() - 50, chart.height());
+    double y = column.top();
+    p.setFont(sheetFont(28));
+    auto write = [&](const QString &text, const QColor &colour = Qt::black) {
+        p.setPen(colour);
+        const QRectF room(column.left(), y, column.width(), bottom - y);
+        const QRectF used = p.boundingRect(room, Qt::TextWordWrap, text);
+        p.drawText(room, Qt::TextWordWrap, text);
+        y += used.height() + 8;
+    };
+    for (const auto &line : {f.atF, f.lowest, f.band, f.gain})
+        write(line);
+    y += 12;
+    for (const auto &row : antenna::lengthRows(prediction, true))
+        write(row);
+    y += 12;
+    write(f.trim);
+}
+
 void paintPaper(QPainter &p, const CutSheet &sheet)
 {
     const QString version = QStringLiteral("Tolvera " TOLVERA_VERSION);
@@ -78,11 +117,13 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.drawLine(QPointF(margin, margin + 120), QPointF(paperWidth - margin, margin + 120));
 
     // The diagram, large, with the values where its letters are.
-    const QPointF origin((paperWidth - diagramSize.width() * diagramScale) / 2, 400);
-    auto at = [&](double x, double y) { return origin + QPointF(x, y) * diagramScale; };
+    const bool predicted = sheet.prediction.has_value();
+    const double scale = predicted ? smallerDiagramScale : diagramScale;
+    const QPointF origin((paperWidth - diagramSize.width() * scale) / 2, predicted ? 330 : 400);
+    auto at = [&](double x, double y) { return origin + QPointF(x, y) * scale; };
     p.save();
     p.translate(origin);
-    p.scale(diagramScale, diagramScale);
+    p.scale(scale, scale);
     paintDiagramWithoutLetters(p);
     p.restore();
     drawDimension(p, at(109.5, 162), Qt::AlignLeft, 'A', value('A'));
@@ -95,8 +136,8 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     drawDimension(p, at(60, 360), Qt::AlignHCenter, 'E', value('E'), QStringLiteral("（管材总长度）"));
 
     // The table: letter, value, what it measures.
-    const double top = 2080;
-    const double row = 80;
+    const double top = predicted ? origin.y() + diagramSize.height() * scale + 150 : 2080;
+    const double row = predicted ? 64 : 80;
     const double valueRight = margin + 520;
     const double textLeft = margin + 600;
     p.setFont(sheetFont(36));
@@ -124,13 +165,15 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.setPen(Qt::black);
     p.drawText(QRectF(margin, y + 20, paperWidth - 2 * margin, row), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("E = A + B + 20 = %1 + %2 + 20 = %3 毫米").arg(value('A'), value('B'), value('E')));
+    if (predicted)
+        paintPrediction(p, *sheet.prediction, sheet.frequency, y + row + 40);
 }
 
 } // namespace
 
 CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date)
 {
-    return {rt::trim(boxes.text(calc::Box::MHZ)), calc::resultTexts(boxes), date};
+    return {rt::trim(boxes.text(calc::Box::MHZ)), calc::resultTexts(boxes), date, std::nullopt};
 }
 
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "antenna/prediction.h"
 #include "calc/boxes.h"
 #include "calc/results.h"
 
 #include <QDate>
 #include <QString>
+
+#include <optional>
 
 
 class QPainter;
@@ -22,6 +25,7 @@ struct CutSheet
     QString frequency; // as the frequency box showed it when calculated
     calc::ResultTexts values; // A to E, as the result boxes show them
     QDate date;
+    std::optional<antenna::Prediction> prediction; // of these results, when one was made
 };
 
 // The sheet of the results the boxes show, for the frequency they show.

@@ -12,6 +12,7 @@
 #include "ui/label.h"
 #include "ui/layout.h"
 #include "ui/picture.h"
+#include "ui/predictionwindow.h"
 #include "ui/resultbox.h"
 
 #include <QAction>
@@ -99,7 +100,11 @@ Form1::Form1(QWidget *parent)
     saveAction->setObjectName(QStringLiteral("saveCutSheet"));
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, &Form1::saveCutSheet);
-    for (auto *action : {printAction, saveAction}) {
+    predictAction = new QAction(QStringLiteral("性能预测…"), this);
+    predictAction->setObjectName(QStringLiteral("predict"));
+    predictAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(predictAction, &QAction::triggered, this, &Form1::openPrediction);
+    for (auto *action : {printAction, saveAction, predictAction}) {
         action->setEnabled(false); // until there are results
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
@@ -239,8 +244,10 @@ void Form1::calculate()
         sheet = ui::cutSheetOf(*this, QDate::currentDate());
         announcer->announce(ui::spokenResults(*written)); // the focus stays where it is
     }
-    printAction->setEnabled(sheet.has_value());
-    saveAction->setEnabled(sheet.has_value());
+    for (auto *action : {printAction, saveAction, predictAction})
+        action->setEnabled(sheet.has_value());
+    if (prediction) // it simulates these results, or says there are none
+        prediction->setResults(sheet);
     if (const auto message = calc::messageOf(outcome))
         messages.show(*message);
 }
@@ -266,6 +273,8 @@ void Form1::contextMenuEvent(QContextMenuEvent *event)
     }
     menu.addAction(printAction);
     menu.addAction(saveAction);
+    menu.addSeparator();
+    menu.addAction(predictAction);
     menu.exec(event->globalPos());
 }
 
@@ -305,4 +314,22 @@ void Form1::saveCutSheet()
     if (!ui::saveCutSheet(*sheet, name))
         messages.show({QStringLiteral("无法保存尺寸图：\n") + QDir::toNativeSeparators(name),
                        rt::MessageIcon::Critical, QStringLiteral("Tolvera")});
+}
+
+void Form1::openPrediction()
+{
+    if (!sheet || messages.isOpen())
+        return;
+    if (!prediction) {
+        prediction = new ui::PredictionWindow(this);
+        // The cut sheet carries the prediction of the results it shows.
+        connect(prediction, &ui::PredictionWindow::predictionChanged, this, [this] {
+            if (sheet)
+                sheet->prediction = prediction->prediction();
+        });
+        prediction->setResults(sheet);
+    }
+    prediction->show();
+    prediction->raise();
+    prediction->activateWindow();
 }

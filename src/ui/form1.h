@@ -7,6 +7,7 @@
 #include "ui/cutsheet.h"
 #include "ui/messagebox.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -16,6 +17,7 @@
 class QAction;
 namespace ui {
 class Announcer;
+class PredictionWindow;
 }
 class QLineEdit;
 class QPushButton;
@@ -23,7 +25,8 @@ class QPushButton;
 // The calculator's one window. It holds no logic of its own: it lays out
 // the controls, owns the text of every box and routes three events to the
 // calculation and the frequency field checks, and the last calculation's
-// results to the cut sheet (Ctrl+P, Ctrl+S, the diagram's context menu).
+// results to the cut sheet (Ctrl+P, Ctrl+S, the diagram's context menu)
+// and to the performance prediction (Ctrl+R).
 class Form1 : public QWidget, public calc::Boxes
 {
     Q_OBJECT
@@ -48,6 +51,7 @@ private:
     void frequencyEdited();
     void printCutSheet();
     void saveCutSheet();
+    void openPrediction();
 
     QLineEdit *box(calc::Box which) const { return boxes[static_cast<std::size_t>(which)]; }
 
@@ -60,4 +64,6 @@ private:
     std::optional<ui::CutSheet> sheet;
     QAction *printAction = nullptr;
     QAction *saveAction = nullptr;
+    QAction *predictAction = nullptr;
+    QPointer<ui::PredictionWindow> prediction; // made when first asked for
 };

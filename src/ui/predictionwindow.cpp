@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#include "ui/predictionwindow.h"
+
+#include "antenna/report.h"
+#include "runtime/conversion.h"
+#include "runtime/format.h"
+#include "ui/accessible.h"
+#include "ui/swrplot.h"
+
+#include <QCloseEvent>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+QLabel *textLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus); // Tab reaches every figure
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    installAccessibility();
+    setObjectName(QStringLiteral("prediction"));
+    setWindowTitle(QStringLiteral("性能预测 - Tolvera"));
+    setAccessibleDescription(QStringLiteral("用 NEC-2 模拟按计算结果制作的天线，并给出按管径修正的尺寸"));
+    setMinimumSize(640, 540);
+    resize(720, 600);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    auto *tubeLabel = new QLabel(QStringLiteral("管材外径(&T)："), this);
+    tube = new QDoubleSpinBox(this);
+    tube->setObjectName(QStringLiteral("tube"));
+    tube->setRange(0.1, 1000);
+    tube->setDecimals(1);
+    tube->setSingleStep(0.5);
+    tube->setValue(antenna::defaultTube);
+    tube->setSuffix(QStringLiteral(" 毫米"));
+    tube->setAccessibleName(QStringLiteral("管材外径 毫米"));
+    tubeLabel->setBuddy(tube);
+    status = textLabel(this);
+    status->setObjectName(QStringLiteral("status"));
+    progress = new QProgressBar(this);
+    progress->setRange(0, 100);
+    progress->setAccessibleName(QStringLiteral("计算进度"));
+    progress->hide();
+    top->addWidget(tubeLabel);
+    top->addWidget(tube);
+    top->addSpacing(12);
+    top->addWidget(status, 1);
+    top->addWidget(progress);
+    layout->addLayout(top);
+
+    auto *charts = new QHBoxLayout;
+    plot = new SwrPlot(this);
+    plot->setObjectName(QStringLiteral("swrPlot"));
+    elevation = new ElevationPlot(this);
+    elevation->setObjectName(QStringLiteral("elevation"));
+    charts->addWidget(plot, 3);
+    charts->addWidget(elevation, 1);
+    layout->addLayout(charts, 1);
+
+    // A label a line, so that Tab and a screen reader take one figure at a time.
+    auto *texts = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    for (auto *column : {left, right}) {
+        column->setSpacing(4);
+        texts->addLayout(column, column == left ? 3 : 2);
+    }
+    for (int i = 0; i < 5; ++i) {
+        figures << textLabel(this);
+        figures.back()->setObjectName(QStringLiteral("figure%1").arg(i));
+        left->addWidget(figures.back());
+    }
+    for (int i = 0; i < 6; ++i) {
+        lengths << textLabel(this);
+        lengths.back()->setObjectName(QStringLiteral("length%1").arg(i));
+        right->addWidget(lengths.back());
+    }
+    left->addStretch();
+    right->addStretch();
+    layout->addLayout(texts);
+    model = textLabel(this);
+    model->setObjectName(QStringLiteral("model"));
+    model->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(model);
+    announcer = new Announcer(this);
+
+    tubeEdited.setSingleShot(true);
+    tubeEdited.setInterval(400);
+    connect(&tubeEdited, &QTimer::timeout, this, &PredictionWindow::simulate);
+    connect(tube, &QDoubleSpinBox::valueChanged, &tubeEdited, qOverload<>(&QTimer::start));
+    clear(QStringLiteral("尚无结果：请先在主窗口按“输出结果”"));
+}
+
+PredictionWindow::~PredictionWindow()
+{
+    stop();
+    for (const auto &thread : std::as_const(threads)) {
+        if (thread)
+            thread->wait();
+    }
+}
+
+void PredictionWindow::setResults(const std::optional<CutSheet> &results)
+{
+    sheet = results;
+    if (sheet)
+        sheet->prediction.reset();
+    if (isVisible())
+        simulate();
+}
+
+void PredictionWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!running && !result)
+        simulate();
+}
+
+void PredictionWindow::closeEvent(QCloseEvent *event)
+{
+    stop();
+    QWidget::closeEvent(event);
+}
+
+void PredictionWindow::stop()
+{
+    tubeEdited.stop();
+    if (running)
+        running->cancel();
+    running.reset();
+    ++generation; // whatever is still on its way is no longer wanted
+    progress->hide();
+}
+
+void PredictionWindow::clear(const QString &why)
+{
+    const bool had = result.has_value();
+    result.reset();
+    status->setText(why);
+    plot->setChart({}, why);
+    elevation->setPattern({}, why);
+    for (auto *label : figures + lengths + QList<QLabel *>{model})
+        label->clear();
+    if (had)
+        emit predictionChanged();
+}
+
+void PredictionWindow::simulate()
+{
+    stop();
+    if (!sheet)
+        return clear(QStringLiteral("尚无结果：请先在主窗口按“输出结果”"));
+    const double mhz = rt::val(sheet->frequency).value;
+    const auto j = antenna::asShown(sheet->values, tube->value());
+    if (const auto problem = antenna::refusal(j, mhz))
+        return clear(problem->text(true));
+    clear(QStringLiteral("正在用 nec2c 计算 %1 MHz……").arg(sheet->frequency));
+    progress->setValue(0);
+    progress->show();
+
+    const auto nec2c = std::make_shared<antenna::Nec2c>();
+    running = nec2c;
+    const int asked = generation;
+    auto *thread = QThread::create([this, nec2c, j, mhz, asked] {
+        const auto outcome = antenna::predict(j, mhz, *nec2c, [this, asked](int percent) {
+            QMetaObject::invokeMethod(this, [this, asked, percent] {
+                if (asked == generation)
+                    progress->setValue(percent);
+            }, Qt::QueuedConnection);
+        });
+        QMetaObject::invokeMethod(this, [this, asked, outcome] { arrived(asked, outcome); }, Qt::QueuedConnection);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    threads.removeAll(nullptr);
+    threads << thread;
+    thread->start();
+}
+
+void PredictionWindow::arrived(int asked, const std::variant<antenna::Prediction, antenna::Problem> &outcome)
+{
+    if (asked != generation)
+        return;
+    running.reset();
+    progress->hide();
+    if (const auto *problem = std::get_if<antenna::Problem>(&outcome)) {
+        clear(problem->text(true));
+        announcer->announce(problem->text(true));
+        return;
+    }
+    result = std::get<antenna::Prediction>(outcome);
+    showPrediction();
+    emit predictionChanged();
+}
+
+void PredictionWindow::showPrediction()
+{
+    const auto &p = *result;
+    const auto f = antenna::figures(p, sheet->frequency, true);
+    status->setText(QStringLiteral("预测完成：%1 MHz，管径 %2 毫米").arg(sheet->frequency, rt::format00(p.asCut.tube)));
+    const QStringList said{f.atF, f.lowest, f.band, f.gain, f.trim};
+    for (int i = 0; i < figures.size(); ++i)
+        figures[i]->setText(said[i]);
+    plot->setChart(predictionChart(p), QStringList{f.atF, f.lowest, f.band}.join(QStringLiteral("，")));
+    elevation->setPattern(p.pattern, QStringLiteral("J 所在平面内的仰角方向图，") + f.gain);
+
+    const auto rows = antenna::lengthRows(p, true);
+    for (int i = 0; i < lengths.size(); ++i)
+        lengths[i]->setText(rows[i]);
+    model->setText(f.model);
+    announcer->announce(antenna::spokenPrediction(p, sheet->frequency));
+}
+
+} // namespace ui

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Tolvera developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "antenna/necoutput.h"
+#include "antenna/prediction.h"
+#include "antenna/swr.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QPainter;
+class QRectF;
+
+namespace ui {
+
+struct PlotCurve
+{
+    std::vector<antenna::SwrPoint> points;
+    QString label; // for the legend
+    QColor colour;
+    Qt::PenStyle style = Qt::SolidLine;
+    qreal width = 2; // in the plot's pixels
+};
+
+// SWR against frequency: the curves over [from, to], the lines at SWR 1.5
+// and 2, and f marked.
+struct SwrChart
+{
+    double from = 0, to = 0;
+    double mark = 0; // f
+    std::vector<PlotCurve> curves;
+};
+
+struct ChartColours
+{
+    QColor background, text, grid, line15, line20, mark;
+};
+
+// Draws into rect, in the given face (its pixel size sets the text's).
+void paintSwrChart(QPainter &painter, const QRectF &rect, const SwrChart &chart, const ChartColours &colours,
+                   const QFont &font);
+
+// The gain in the plane of the J (elevation, both sides), relative to its
+// largest, on rings 10 dB apart.
+void paintElevation(QPainter &painter, const QRectF &rect, const std::vector<antenna::Gain> &pattern,
+                    const ChartColours &colours, const QFont &font);
+
+// The prediction's curves: the J as calculated, and as corrected for the tube.
+SwrChart predictionChart(const antenna::Prediction &p);
+
+// The colours on screen, from the widget's palette.
+ChartColours screenColours(const QPalette &palette);
+
+// The SWR chart on screen; what it shows is also its accessible description.
+class SwrPlot : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SwrPlot(QWidget *parent = nullptr);
+    void setChart(const SwrChart &chart, const QString &description);
+    const SwrChart &chart() const { return shown; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    SwrChart shown;
+};
+
+class ElevationPlot : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ElevationPlot(QWidget *parent = nullptr);
+    void setPattern(const std::vector<antenna::Gain> &pattern, const QString &description);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::vector<antenna::Gain> pattern;
+};
+
+} // namespace ui
