@@ -11,7 +11,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "J antenna cut-length calculator")
 set(CPACK_PACKAGE_DESCRIPTION
     "Type a transmit frequency in MHz and read the cut dimensions of a J antenna\n\
 bent from one tube, and the total tube length, in millimetres, beside a\n\
-labelled diagram. Texts in Simplified Chinese.")
+labelled diagram. Texts in Simplified Chinese. With nec2c installed it\n\
+simulates the antenna as calculated (NEC-2, free space): SWR curve, gain,\n\
+and the lengths corrected for the builder's own tube.")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
@@ -38,6 +40,13 @@ if(WIN32)
     install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
     install(FILES LICENSES/Arphic-1999.txt DESTINATION . RENAME LICENSE-font.txt)
     install(FILES ${notices} DESTINATION .)
+    # nec2c.exe, a separate program the prediction runs, with its licence
+    # texts and the source it was built from, as its GPL asks.
+    if(TOLVERA_NEC2C_DIR)
+        install(PROGRAMS ${TOLVERA_NEC2C_DIR}/nec2c.exe DESTINATION .)
+        install(FILES ${TOLVERA_NEC2C_DIR}/COPYING.txt ${TOLVERA_NEC2C_DIR}/copyright.txt DESTINATION nec2c)
+        install(DIRECTORY ${TOLVERA_NEC2C_DIR}/source DESTINATION nec2c)
+    endif()
 
     # An installer into Program Files\Tolvera with a Start-menu shortcut and
     # an uninstaller, and the same files as a portable zip.
@@ -79,6 +88,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not found by the library scan: the X11 platform plugin. The Song face the
 # layout is measured for is inside the program.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Qt's own texts in Chinese (context menus).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own texts in Chinese (context menus), and nec2c, the NEC-2 program
+# the performance prediction runs (without it the window says what to install).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, nec2c")
 include(CPack)

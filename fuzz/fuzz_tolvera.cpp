@@ -2,10 +2,15 @@
 // SPDX-License-Identifier: MIT
 
 // Feeds arbitrary UTF-8 to the number reading, the "0.00" formatting and the
-// calculation on box texts, and checks what must hold for any input.
+// calculation on box texts, arbitrary bytes to the reader of nec2c's output
+// and arbitrary lengths to the antenna model and its card deck, and checks
+// what must hold for any input.
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
 #include "calc/messages.h"
+#include "antenna/deck.h"
+#include "antenna/model.h"
+#include "antenna/necoutput.h"
 #include "runtime/conversion.h"
 #include "runtime/format.h"
 
@@ -47,10 +52,48 @@ void checkShown(double value)
     require(rt::format00(back.value) == shown, "format, read back, format is stable");
 }
 
+// Whatever nec2c wrote, the reader returns what was asked for, in numbers,
+// or says it cannot.
+void checkNecOutput(const std::uint8_t *data, std::size_t size)
+{
+    const int frequencies = size > 0 ? data[0] % 8 : 1;
+    const int directions = size > 1 ? data[1] % 4 : 0;
+    const auto out = antenna::readNecOutput(QByteArrayView(data, qsizetype(size)), frequencies, directions);
+    if (const auto *read = std::get_if<antenna::NecOutput>(&out)) {
+        require(int(read->feed.size()) == frequencies && int(read->pattern.size()) == directions,
+                "output read holds what was asked for");
+        for (const auto &p : read->feed)
+            require(std::isfinite(p.mhz) && std::isfinite(p.z.real()) && std::isfinite(p.z.imag()), "numbers finite");
+    } else {
+        require(std::get<antenna::Problem>(out).kind == antenna::Problem::Kind::Nec2cGarbled, "garbled, nothing else");
+    }
+}
+
+// Lengths the model accepts make a deck of seven wires with the source in
+// the feed wire's middle, every number finite, and not too many segments.
+void checkModel(const std::uint8_t *data, std::size_t size)
+{
+    double v[6];
+    if (size < sizeof v)
+        return;
+    std::memcpy(v, data, sizeof v);
+    const antenna::JPole j{v[0], v[1], v[2], v[3], v[4]};
+    if (antenna::refusal(j, v[5]))
+        return;
+    const auto m = antenna::model(j, antenna::segmentation(j, v[5]));
+    require(m.wires.size() == 7 && m.wires[m.feedWire].segments % 2 == 1, "seven wires, an odd feed wire");
+    require(m.segments() > 0 && m.segments() < 5000, "a number of segments nec2c can take");
+    const auto deck = QString::fromLatin1(antenna::sweepDeck(m, {v[5], v[5] / 1000, 3}));
+    require(!deck.contains(QStringLiteral("nan")) && !deck.contains(QStringLiteral("inf")), "finite numbers in the deck");
+    require(deck.count(QStringLiteral("\nGW ")) == 7, "a card a wire");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    checkNecOutput(data, size);
+    checkModel(data, size);
     const auto text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
 
     const auto number = rt::val(text);

@@ -26,24 +26,8 @@ fi
 
 work=$cache/qt-$version-work
 rm -rf "$prefix" "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/apt/cache/archives/partial"
-
-# A private deb-src list: the archives, suites and components of the
-# machine's own binary entries. Nothing under /etc/apt is touched.
-for list in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$list" ] && sed 's/^Types:.*/Types: deb-src/' "$list" >"$work/apt/parts/$(basename "$list")"
-done
-: >"$work/apt/sources.list"
-for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$list" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$list" >>"$work/apt/sources.list"
-done
-apt=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=$work/apt/parts"
-     -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache"
-     -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
-apt-get "${apt[@]}" update -qq
-(cd "$work" && apt-get "${apt[@]}" source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null)
-source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
-[ -n "$source_dir" ] || { echo "apt-get source qt6-base gave no source tree" >&2; exit 1; }
+. scripts/debian-source.sh
+source_dir=$(debian_source qt6-base "$(dpkg-query -W -f='${Version}' qt6-base-dev)" "$work")
 
 # The toolchain file stays beside the installation: Qt's own toolchain file
 # loads it again for every program built against this Qt.

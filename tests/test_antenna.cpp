@@ -90,6 +90,8 @@ void TestAntenna::refusal_data()
                                         << std::optional(K::BadFrequency);
     QTest::newRow("too low to model") << JPole{2.1e10, 7e9, 7e8, 6.7e8, 15} << 1e-5 << std::optional(K::OutOfRange);
     QTest::newRow("too high to model") << JPole{2e-4, 7e-5, 7e-6, 6.7e-6, 1e-6} << 1e9 << std::optional(K::OutOfRange);
+    QTest::newRow("many wavelengths tall") << JPole{1e6, 491.88, 48.35, 46.25, 8} << 145.0
+                                           << std::optional(K::BadLengths);
     QTest::newRow("feed above the short element") << JPole{1481.96, 40, 48.35, 46.25, 8} << 145.0
                                                   << std::optional(K::BadLengths);
 }

@@ -51,11 +51,65 @@ C|1e400|1||tolvera: 1e400: 运行时错误 '6': 溢出
 C|145,abc,7|1|145 MHz;A  1481.96 mm;B   491.88 mm;C    48.35 mm;D    46.25 mm;E  1993.84 mm;;7 MHz;A  30697.71 mm;B  10189.03 mm;C   1001.49 mm;D    957.94 mm;E  40906.74 mm|tolvera: abc: 输入错误!请检查...
 C|--,-v|1||tolvera: -v: 输入错误!请检查...
 ROWS
+    # The prediction on the command line: the block as nec2c's figures give
+    # it (the Windows test compares its own with the same file), JSON with
+    # exactly its keys, and one line for each thing it cannot do.
+    data=$(dirname "$0")/data
+    out=$("${nodisplay[@]}" LC_ALL=C "$bin" --predict 145) || { echo "FAIL: --predict 145 exits with $?"; exit 1; }
+    [ "$out" = "$(cat "$data/predict-145.txt")" ] || { echo "FAIL: --predict 145 says:"; echo "$out"; exit 1; }
+    status=0
+    "${nodisplay[@]}" "$bin" --predict --json --tube 8 abc 145 >"$errors.json" 2>"$errors" || status=$?
+    /usr/bin/python3 - "$errors.json" <<'PY' || { rm -f "$errors.json"; exit 1; }
+import json, sys
+[p] = json.load(open(sys.argv[1]))
+keys = {"frequency_mhz", "tube_mm", "sweep", "swr_at_f", "z_at_f", "best", "swr2_band_mhz", "gain_dbi",
+        "corrected", "mhz_per_10mm_of_A"}
+def fail(what):
+    print("FAIL: --predict --json:", what)
+    sys.exit(1)
+if set(p) != keys:
+    fail(f"keys {sorted(p)}")
+if (p["frequency_mhz"], p["tube_mm"]) != (145, 8) or len(p["sweep"]) < 101:
+    fail(f"{p['frequency_mhz']} MHz, {p['tube_mm']} mm, {len(p['sweep'])} points")
+if any(len(point) != 4 for point in p["sweep"]) or p["sweep"][0][0] != 137.75 or p["sweep"][-1][0] != 152.25:
+    fail("the sweep is not [mhz, r, x, swr] from 0.95 f to 1.05 f")
+if set(p["best"]) != {"mhz", "swr"} or not 148 < p["best"]["mhz"] < 151 or not p["swr_at_f"] > 2:
+    fail(f"an 8 mm tube: best {p['best']}, SWR at f {p['swr_at_f']}")
+if set(p["corrected"]) != set("ABCDE") or p["corrected"]["D"] != 46.25 or p["corrected"]["A"] <= 1481.96:
+    fail(f"corrected {p['corrected']}")
+c = p["corrected"]
+if abs(c["E"] - (c["A"] + c["B"] + 20)) > 0.011 or not 0.5 < p["mhz_per_10mm_of_A"] < 1.5 or len(p["z_at_f"]) != 2:
+    fail(f"E {c['E']}, trim {p['mhz_per_10mm_of_A']}")
+band = p["swr2_band_mhz"]
+if band is not None and not (len(band) == 2 and band[0] < p["best"]["mhz"] < band[1]):
+    fail(f"band {band}")
+PY
+    rm -f "$errors.json"
+    [ "$status|$(cat "$errors")" = "1|tolvera: abc: 输入错误!请检查..." ] ||
+        { echo "FAIL: --predict --json abc 145: status $status, said: $(cat "$errors")"; exit 1; }
+    # Rows: environment | arguments, comma-separated | what standard error says; nothing on standard output.
+    while IFS='|' read -r env args want_err; do
+        IFS=, read -r -a argv <<<"$args"
+        status=0
+        out=$("${nodisplay[@]}" LC_ALL=C ${env/#-/} "$bin" "${argv[@]}" 2>"$errors") || status=$?
+        [ "$status|$out|$(cat "$errors")" = "1||$want_err" ] ||
+            { echo "FAIL: $env tolvera ${argv[*]}: status $status, said: $out | $(cat "$errors")"; exit 1; }
+    done <<'ROWS'
+-|--predict,--tube,0,145|tolvera: --tube 0: the tube diameter must be a number above 0 (mm)
+-|--predict,--tube,-8,145|tolvera: --tube -8: the tube diameter must be a number above 0 (mm)
+-|--predict,--tube=abc,145|tolvera: --tube abc: the tube diameter must be a number above 0 (mm)
+-|--predict,145,--tube|tolvera: --tube needs a diameter in mm
+-|--predict,--tube,16,145|tolvera: 145: the tube is too thick: the spacing D must be at least three tube diameters, or the tubes nearly touch and the model means nothing; at most 15.4 mm at this frequency
+-|--predict,1e400|tolvera: 1e400: 运行时错误 '6': 溢出
+-|--predict,0.001|tolvera: 0.001: cannot model it: the model covers 0.01 to 100000 MHz only
+TOLVERA_NEC2C=/nonexistent/nec2c|--predict,145|tolvera: 145: nec2c is missing: install the nec2c package (sudo apt-get install nec2c)
+-|--tube,8,145|tolvera: --tube and --json go with --predict
+ROWS
     status=0
     err=$("${nodisplay[@]}" "$bin" --ignored-argument 2>&1 >/dev/null) || status=$?
     [ $status = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q 'graphical display' <<<"$err" ||
         { echo "FAIL: without a display: status $status, said: $err"; exit 1; }
-    echo "PASS: --version, --help, frequencies and no display answered without a window"
+    echo "PASS: --version, --help, frequencies, predictions and no display answered without a window"
     rm -f "$errors" # exec runs no EXIT trap
     trap - EXIT
 fi

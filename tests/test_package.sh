@@ -42,6 +42,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in qt6-qpa-plugins libqt6widgets6 libqt6svg6; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
+grep -qE "(^|, )nec2c( |,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks nec2c"
 # The Song face is inside the program.
 ! grep -q fonts-arphic <<<"$depends" || fail "Depends names a font package: $depends"
 
@@ -73,7 +74,9 @@ for page in man1/tolvera.1.gz zh_CN/man1/tolvera.1.gz; do
         [ "$page" = man1/tolvera.1.gz ] || section=$(sed 's/NAME/名称/;s/SYNOPSIS/概要/;s/DESCRIPTION/描述/;s/KEYS/按键/;s/OPTIONS/选项/;s/FILES/文件/;s/EXIT STATUS/退出状态/' <<<"$section")
         grep -q "^$section" <<<"$text" || fail "$page has no $section section"
     done
-    grep -q -- '--version' <<<"$text" || fail "$page does not name --version"
+    for option in --version --predict --tube --json; do
+        grep -q -- "$option" <<<"$text" || fail "$page does not name $option"
+    done
 done
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"

@@ -42,7 +42,11 @@ std::optional<Problem> refusal(const JPole &j, double mhz)
         return Problem{Problem::Kind::OutOfRange, mhz < lowestMHz ? lowestMHz : highestMHz, {}};
     if (!positive(j.tube))
         return Problem{Problem::Kind::BadTube, 0, {}};
-    if (!positive(j.a) || !positive(j.b) || !positive(j.c) || !positive(j.d) || !(j.c < j.b) || !(j.b < j.a))
+    // A J is some three quarters of a wavelength tall: one of many
+    // wavelengths is no J, and would take nec2c millions of segments.
+    const double wavelength = speedOfLight / mhz * 1000;
+    if (!positive(j.a) || !positive(j.b) || !positive(j.c) || !positive(j.d) || !(j.c < j.b) || !(j.b < j.a)
+        || j.a > 5 * wavelength || j.d > wavelength)
         return Problem{Problem::Kind::BadLengths, 0, {}};
     if (j.tube > thickestTube(j.d))
         return Problem{Problem::Kind::TubeTooThick, thickestTube(j.d), {}};

@@ -70,7 +70,7 @@ struct Segmentation
 inline constexpr int segmentsPerWavelength = 100;
 
 // Why this J at this frequency cannot be modelled, if it cannot: lengths
-// no J has, a tube too thick for the spacing D (the tubes would touch or
+// no J has (C, B and A not rising, or many wavelengths long), a tube too thick for the spacing D (the tubes would touch or
 // nearly: it must be at most a third of D, so that three segments no
 // shorter than the tube fit across the bend), or a frequency out of range.
 std::optional<Problem> refusal(const JPole &j, double mhz);
