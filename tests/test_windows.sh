@@ -52,7 +52,11 @@ out=$(wine "$exe" --version 2>/dev/null | tr -d '\r')
 out=$(wine "$exe" 145 2>/dev/null | tr -d '\r' | paste -sd ';')
 [ "$out" = "145 MHz;A  1481.96 mm;B   491.88 mm;C    48.35 mm;D    46.25 mm;E  1993.84 mm" ] ||
     fail "tolvera 145 says: $out"
-echo "PASS: --version and tolvera 145 print to the console"
+# The prediction, with the nec2c.exe beside the program: the same figures
+# as on Linux, to the last digit printed.
+out=$(wine "$exe" --predict 145 2>/dev/null | tr -d '\r')
+[ "$out" = "$(cat "$(dirname "$0")/data/predict-145.txt")" ] || fail "tolvera --predict 145 says: $out"
+echo "PASS: --version, tolvera 145 and tolvera --predict 145 print to the console, the prediction as on Linux"
 
 wine "$exe" >/dev/null 2>&1 &
 app=$!
@@ -129,10 +133,13 @@ grep -qF "ProductVersion|$TOLVERA_VERSION" <<<"$(wrestool -x --raw -t 16 "$insta
 wine "$installer" /S >/dev/null 2>&1
 wineserver -w
 dir=$(winepath -u 'C:\Program Files\Tolvera')
-for file in tolvera.exe LICENSE.txt LICENSE-font.txt THIRD-PARTY-NOTICES.txt Uninstall.exe; do
+for file in tolvera.exe nec2c.exe LICENSE.txt LICENSE-font.txt THIRD-PARTY-NOTICES.txt Uninstall.exe \
+            nec2c/COPYING.txt nec2c/copyright.txt nec2c/source/nec2c-mingw.patch; do
     [ -f "$dir/$file" ] || fail "the installer put no $file in Program Files\\Tolvera"
 done
 grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$dir/THIRD-PARTY-NOTICES.txt" || fail "no LGPL in the notices"
+grep -q 'GNU GENERAL PUBLIC LICENSE' "$dir/nec2c/COPYING.txt" || fail "nec2c's GPL is not beside it"
+ls "$dir"/nec2c/source/nec2c_*.orig.tar.* >/dev/null 2>&1 || fail "nec2c's source is not beside it"
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Tolvera.lnk' | head -1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut named Tolvera"
 version=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvera' /v DisplayVersion 2>/dev/null | tr -d '\r' | awk '/DisplayVersion/ {print $3}')
@@ -140,7 +147,7 @@ version=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninsta
 wine "$dir/Uninstall.exe" /S >/dev/null 2>&1
 wineserver -w
 sleep 2
-[ ! -e "$dir/tolvera.exe" ] || fail "the uninstaller left tolvera.exe"
+[ ! -e "$dir/tolvera.exe" ] && [ ! -e "$dir/nec2c.exe" ] || fail "the uninstaller left tolvera.exe or nec2c.exe"
 [ -z "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Tolvera.lnk')" ] || fail "the uninstaller left the shortcut"
 ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvera' >/dev/null 2>&1 ||
     fail "the uninstaller left the Apps & features entry"
