@@ -12,7 +12,7 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     # the window's absence is one line and status 1, never a core dump.
     nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
     errors=$(mktemp)
-    trap 'rm -f "$errors"' EXIT
+    trap 'rm -f "$errors" "$errors".*' EXIT
     for option in --version -v; do
         out=$("${nodisplay[@]}" "$bin" $option) || { echo "FAIL: $option exits with $?"; exit 1; }
         [ "$out" = "Tolvera $TOLVERA_VERSION" ] || { echo "FAIL: $option says: $out"; exit 1; }
@@ -87,6 +87,26 @@ PY
     rm -f "$errors.json"
     [ "$status|$(cat "$errors")" = "1|tolvera: abc: 输入错误!请检查..." ] ||
         { echo "FAIL: --predict --json abc 145: status $status, said: $(cat "$errors")"; exit 1; }
+    # An analyser's sweep: the JSON with exactly its keys, and what to cut.
+    out=$("${nodisplay[@]}" "$bin" --measured "$data/gamma-ri-mhz.s1p" --json 145) ||
+        { echo "FAIL: --measured --json exits with $?"; exit 1; }
+    /usr/bin/python3 -c '
+import json, sys
+m = json.loads(sys.argv[1])
+keys = {"file", "points", "z0_ohm", "first_mhz", "last_mhz", "best", "swr2_band_mhz", "target_mhz", "cut_mm"}
+ok = (set(m) == keys and m["points"] == 3 and (m["first_mhz"], m["last_mhz"], m["z0_ohm"]) == (144, 146, 50)
+      and set(m["best"]) == {"mhz", "swr"} and 144.5 < m["best"]["mhz"] < 145 and m["swr2_band_mhz"] == [144, 146]
+      and m["target_mhz"] == 145 and set(m["cut_mm"]) == {"A", "B"} and 0 < m["cut_mm"]["B"] < m["cut_mm"]["A"] < 5)
+sys.exit(0 if ok else "FAIL: --measured --json: " + sys.argv[1])' "$out" || exit 1
+    out=$("${nodisplay[@]}" LC_ALL= LANG=zh_CN.UTF-8 "$bin" --measured "$data/gamma-ri-mhz.s1p") ||
+        { echo "FAIL: --measured exits with $?"; exit 1; }
+    grep -qxF "实测 gamma-ri-mhz.s1p：最低驻波比 1.20，在 144.804 MHz" <<<"$out" || { echo "FAIL: --measured says: $out"; exit 1; }
+    printf '# MHz S RI R 50\n145 0.1 O.2\n' >"$errors.s1p"
+    status=0
+    out=$("${nodisplay[@]}" LC_ALL=C "$bin" --measured "$errors.s1p" 145 2>"$errors") || status=$?
+    [ "$status|$out|$(cat "$errors")" = "1||tolvera: $(basename "$errors.s1p"), line 2: \"O.2\" is not a number" ] ||
+        { echo "FAIL: --measured of a bad file: status $status, said: $out | $(cat "$errors")"; rm -f "$errors.s1p"; exit 1; }
+    rm -f "$errors.s1p"
     # Rows: environment | arguments, comma-separated | what standard error says; nothing on standard output.
     while IFS='|' read -r env args want_err; do
         IFS=, read -r -a argv <<<"$args"
@@ -103,14 +123,14 @@ PY
 -|--predict,1e400|tolvera: 1e400: 运行时错误 '6': 溢出
 -|--predict,0.001|tolvera: 0.001: cannot model it: the model covers 0.01 to 100000 MHz only
 TOLVERA_NEC2C=/nonexistent/nec2c|--predict,145|tolvera: 145: nec2c is missing: install the nec2c package (sudo apt-get install nec2c)
--|--tube,8,145|tolvera: --tube and --json go with --predict
+-|--tube,8,145|tolvera: --tube and --json go with --predict or --measured
 ROWS
     status=0
     err=$("${nodisplay[@]}" "$bin" --ignored-argument 2>&1 >/dev/null) || status=$?
     [ $status = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q 'graphical display' <<<"$err" ||
         { echo "FAIL: without a display: status $status, said: $err"; exit 1; }
     echo "PASS: --version, --help, frequencies, predictions and no display answered without a window"
-    rm -f "$errors" # exec runs no EXIT trap
+    rm -f "$errors" "$errors".* # exec runs no EXIT trap
     trap - EXIT
 fi
 # -noreset: the accessibility bus's launcher is an X client too, and the

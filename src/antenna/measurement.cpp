@@ -5,6 +5,8 @@
 
 #include "antenna/report.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace antenna {
@@ -45,23 +47,30 @@ QString cutAdvice(const Cut &cut, bool chinese)
                                                                      : QStringLiteral("%1 mm to").arg(b));
 }
 
-QString measuredLowest(const Measurement &m, bool chinese)
+QStringList measuredFigures(const Measurement &m, const Prediction *p, double targetMhz, bool chinese)
 {
     const auto &s = m.summary;
+    const QString name = QFileInfo(m.file).fileName();
+    QStringList lines;
     if (chinese)
-        return QStringLiteral("实测最低驻波比 %1，在 %2 MHz").arg(swrText(s.best.swr), fixed(s.best.mhz, 3))
-               + (s.bestAtEdge ? QStringLiteral("（扫频边缘：请扩大扫频范围）") : QString());
-    return QStringLiteral("measured lowest SWR %1 at %2 MHz").arg(swrText(s.best.swr), fixed(s.best.mhz, 3))
-           + (s.bestAtEdge ? QStringLiteral(" (at the sweep's edge: sweep wider)") : QString());
-}
-
-QString measuredBand(const Measurement &m, bool chinese)
-{
-    const auto &band = m.summary.band2;
-    if (!band)
-        return chinese ? QStringLiteral("实测驻波比 ≤ 2：没有") : QStringLiteral("measured SWR <= 2 nowhere");
-    return (chinese ? QStringLiteral("实测驻波比 ≤ 2：%1 – %2 MHz") : QStringLiteral("measured SWR <= 2 from %1 to %2 MHz"))
-        .arg(fixed(band->first, 3), fixed(band->second, 3));
+        lines << QStringLiteral("实测 %1：最低驻波比 %2，在 %3 MHz").arg(name, swrText(s.best.swr), fixed(s.best.mhz, 3))
+                     + (s.bestAtEdge ? QStringLiteral("（扫频边缘：请扩大扫频范围）") : QString());
+    else
+        lines << QStringLiteral("measured %1: lowest SWR %2 at %3 MHz").arg(name, swrText(s.best.swr), fixed(s.best.mhz, 3))
+                     + (s.bestAtEdge ? QStringLiteral(" (at the sweep's edge: sweep wider)") : QString());
+    if (s.band2)
+        lines << (chinese ? QStringLiteral("实测驻波比 ≤ 2：%1 – %2 MHz") : QStringLiteral("measured SWR <= 2 from %1 to %2 MHz"))
+                     .arg(fixed(s.band2->first, 3), fixed(s.band2->second, 3));
+    else
+        lines << (chinese ? QStringLiteral("实测驻波比 ≤ 2：没有") : QStringLiteral("measured SWR <= 2 nowhere"));
+    if (p) {
+        const auto cut = cutFor(s.best.mhz, targetMhz, p->mhzPer10mmOfA, p->corrected.b / p->corrected.a);
+        lines << (chinese ? QStringLiteral("剪切建议（目标 %1 MHz）：%2") : QStringLiteral("to reach %1 MHz: %2"))
+                     .arg(QString::number(targetMhz, 'g', 10), cutAdvice(cut, chinese));
+    } else if (chinese) {
+        lines << QStringLiteral("剪切建议：等性能预测完成后给出");
+    }
+    return lines;
 }
 
 } // namespace antenna

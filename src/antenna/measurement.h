@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include "antenna/prediction.h"
 #include "antenna/swr.h"
 #include "antenna/touchstone.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace antenna {
 
@@ -34,8 +36,9 @@ Cut cutFor(double measuredMhz, double targetMhz, double mhzPer10mmOfA, double bO
 // 4 毫米", "A 加长约 …", or that nothing needs cutting.
 QString cutAdvice(const Cut &cut, bool chinese);
 
-// "实测最低驻波比 1.35，在 147.200 MHz" and the band, for the window and the sheet.
-QString measuredLowest(const Measurement &m, bool chinese);
-QString measuredBand(const Measurement &m, bool chinese);
+// What a sweep says, a line each: its lowest SWR and where ("实测 a.s1p：最低
+// 驻波比 1.35，在 147.200 MHz"), its band where the SWR stays at or below 2
+// and, with a prediction's trim figure, what to cut for the target.
+QStringList measuredFigures(const Measurement &m, const Prediction *p, double targetMhz, bool chinese);
 
 } // namespace antenna

@@ -6,6 +6,7 @@
 #include "console.h"
 #include "help.h"
 #include "language.h"
+#include "printmeasured.h"
 #include "printprediction.h"
 #include "printresults.h"
 
@@ -43,6 +44,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     bool predict = false;
     bool json = false;
     std::optional<QString> tube;
+    std::optional<QString> measured;
     const auto args = arguments(argc, argv);
     for (qsizetype i = 0; i < args.size(); ++i) {
         const auto &argument = args[i];
@@ -66,13 +68,26 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
             if (argument == u"--tube" && i + 1 == args.size())
                 return usageError(chinese ? QStringLiteral("--tube：缺少管径（毫米）") : QStringLiteral("--tube needs a diameter in mm"));
             tube = argument == u"--tube" ? args[++i] : argument.mid(7);
+        } else if (argument == u"--measured" || argument.startsWith(u"--measured=")) {
+            if (argument == u"--measured" && i + 1 == args.size())
+                return usageError(chinese ? QStringLiteral("--measured：缺少文件名") : QStringLiteral("--measured needs a file"));
+            measured = argument == u"--measured" ? args[++i] : argument.mid(11);
         } else {
             qtOptions = true;
         }
     }
+    if (measured) {
+        if (predict || frequencies.size() > 1)
+            return usageError(chinese ? QStringLiteral("--measured 只接受一个目标频率，不与 --predict 同用")
+                                      : QStringLiteral("--measured takes one target frequency, and no --predict"));
+        useConsole();
+        QCoreApplication app(argc, argv);
+        return printMeasured(*measured, frequencies.isEmpty() ? std::nullopt : std::optional(frequencies.front()), tube,
+                             json);
+    }
     if ((tube || json) && !predict)
-        return usageError(chinese ? QStringLiteral("--tube 和 --json 只与 --predict 一起使用")
-                                  : QStringLiteral("--tube and --json go with --predict"));
+        return usageError(chinese ? QStringLiteral("--tube 和 --json 只与 --predict 或 --measured 一起使用")
+                                  : QStringLiteral("--tube and --json go with --predict or --measured"));
     if (predict && frequencies.isEmpty())
         return usageError(chinese ? QStringLiteral("--predict：缺少频率（MHz）") : QStringLiteral("--predict needs a frequency in MHz"));
     // Qt's options are for the window, with whatever follows them.

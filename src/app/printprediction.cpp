@@ -4,7 +4,9 @@
 #include "printprediction.h"
 
 #include "console.h"
+#include "jsonnumbers.h"
 #include "language.h"
+#include "tube.h"
 
 #include "antenna/prediction.h"
 #include "antenna/report.h"
@@ -15,20 +17,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 
 #include <cmath>
 
 namespace {
-
-double rounded(double v, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::round(v * scale) / scale;
-}
-
-// Infinite SWR (all reflected) has no JSON number: null.
-QJsonValue swrValue(double swr) { return std::isfinite(swr) ? QJsonValue(rounded(swr, 3)) : QJsonValue(); }
 
 QJsonObject toJson(const antenna::Prediction &p)
 {
@@ -72,16 +64,9 @@ QString block(const antenna::Prediction &p, const QString &frequency, bool chine
 int printPredictions(const QStringList &frequencies, const std::optional<QString> &tubeText, bool json)
 {
     const bool chinese = chineseLocale();
-    double tube = antenna::defaultTube;
-    if (tubeText) {
-        bool ok = false;
-        tube = QLocale::c().toDouble(rt::trim(*tubeText), &ok);
-        if (!ok || !std::isfinite(tube) || tube <= 0) {
-            printError(QStringLiteral("tolvera: --tube %1: %2\n")
-                           .arg(*tubeText, antenna::Problem{antenna::Problem::Kind::BadTube, 0, {}}.text(chinese)));
-            return 1;
-        }
-    }
+    const auto tube = tubeDiameter(tubeText, chinese);
+    if (!tube)
+        return 1;
     const antenna::Nec2c nec2c;
     int status = 0;
     QJsonArray all;
@@ -94,7 +79,7 @@ int printPredictions(const QStringList &frequencies, const std::optional<QString
             said = message->prompt.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(u' ');
         } else {
             const auto f = rt::val(frequency).value;
-            const auto j = antenna::asShown(std::get<calc::ResultTexts>(outcome), tube);
+            const auto j = antenna::asShown(std::get<calc::ResultTexts>(outcome), *tube);
             const auto result = antenna::predict(j, f, nec2c);
             if (const auto *problem = std::get_if<antenna::Problem>(&result)) {
                 said = problem->text(chinese);

@@ -67,39 +67,48 @@ void drawDimension(QPainter &p, QPointF at, Qt::Alignment alignment, char letter
     p.drawText(QPointF(x + metrics.horizontalAdvance(head), baseline), rest);
 }
 
-// What the model says, from `top` to the bottom margin: the SWR curves
-// beside the key figures and the lengths for the tube.
-void paintPrediction(QPainter &p, const antenna::Prediction &prediction, const QString &frequency, double top)
+// What the model says and the analyser measured, from `top` to the bottom
+// margin: the SWR curves beside the key figures and the lengths for the tube.
+void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
 {
-    const auto f = antenna::figures(prediction, frequency, true);
+    const auto &prediction = sheet.prediction;
+    const double mhz = rt::val(sheet.frequency).value;
     p.setPen(Qt::black);
     p.setFont(sheetFont(36));
     p.drawText(QPointF(margin, top + 36),
-               QStringLiteral("性能预测：NEC-2 模型，自由空间（未计地面、桅杆和电缆），管径 %1 毫米")
-                   .arg(rt::format00(prediction.asCut.tube)));
+               prediction ? QStringLiteral("性能预测：NEC-2 模型，自由空间（未计地面、桅杆和电缆），管径 %1 毫米")
+                                .arg(rt::format00(prediction->asCut.tube))
+                          : QStringLiteral("实测驻波比"));
     const double bottom = paperHeight - margin;
     const QRectF chart(margin, top + 60, 960, bottom - top - 60);
     const ChartColours print{Qt::white, Qt::black, QColor(190, 190, 190), QColor(0, 140, 0), QColor(200, 120, 0),
                              QColor(200, 0, 0)};
-    paintSwrChart(p, chart, predictionChart(prediction), print, sheetFont(26));
+    paintSwrChart(p, chart, chartOf(prediction, sheet.measured, mhz), print, sheetFont(26));
 
     const QRectF column(chart.right() + 50, chart.top(), paperWidth - margin - chart.right() - 50, chart.height());
     double y = column.top();
     p.setFont(sheetFont(28));
-    auto write = [&](const QString &text, const QColor &colour = Qt::black) {
-        p.setPen(colour);
+    auto write = [&](const QString &text) {
         const QRectF room(column.left(), y, column.width(), bottom - y);
         const QRectF used = p.boundingRect(room, Qt::TextWordWrap, text);
         p.drawText(room, Qt::TextWordWrap, text);
         y += used.height() + 8;
     };
-    for (const auto &line : {f.atF, f.lowest, f.band, f.gain})
-        write(line);
-    y += 12;
-    for (const auto &row : antenna::lengthRows(prediction, true))
-        write(row);
-    y += 12;
-    write(f.trim);
+    if (prediction) {
+        const auto f = antenna::figures(*prediction, sheet.frequency, true);
+        for (const auto &line : {f.atF, f.lowest, f.band, f.gain})
+            write(line);
+        y += 12;
+        for (const auto &row : antenna::lengthRows(*prediction, true))
+            write(row);
+        y += 12;
+        write(f.trim);
+    }
+    if (!sheet.measured.empty()) {
+        y += 12;
+        for (const auto &line : antenna::measuredFigures(sheet.measured.back(), prediction ? &*prediction : nullptr, mhz, true))
+            write(line);
+    }
 }
 
 void paintPaper(QPainter &p, const CutSheet &sheet)
@@ -117,7 +126,7 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.drawLine(QPointF(margin, margin + 120), QPointF(paperWidth - margin, margin + 120));
 
     // The diagram, large, with the values where its letters are.
-    const bool predicted = sheet.prediction.has_value();
+    const bool predicted = sheet.prediction || !sheet.measured.empty();
     const double scale = predicted ? smallerDiagramScale : diagramScale;
     const QPointF origin((paperWidth - diagramSize.width() * scale) / 2, predicted ? 330 : 400);
     auto at = [&](double x, double y) { return origin + QPointF(x, y) * scale; };
@@ -166,14 +175,14 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
     p.drawText(QRectF(margin, y + 20, paperWidth - 2 * margin, row), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("E = A + B + 20 = %1 + %2 + 20 = %3 毫米").arg(value('A'), value('B'), value('E')));
     if (predicted)
-        paintPrediction(p, *sheet.prediction, sheet.frequency, y + row + 40);
+        paintPrediction(p, sheet, y + row + 40);
 }
 
 } // namespace
 
 CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date)
 {
-    return {rt::trim(boxes.text(calc::Box::MHZ)), calc::resultTexts(boxes), date, std::nullopt};
+    return {rt::trim(boxes.text(calc::Box::MHZ)), calc::resultTexts(boxes), date, std::nullopt, {}};
 }
 
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "antenna/measurement.h"
 #include "antenna/prediction.h"
 #include "calc/boxes.h"
 #include "calc/results.h"
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 
 class QPainter;
@@ -26,6 +28,7 @@ struct CutSheet
     calc::ResultTexts values; // A to E, as the result boxes show them
     QDate date;
     std::optional<antenna::Prediction> prediction; // of these results, when one was made
+    std::vector<antenna::Measurement> measured;    // analyser sweeps, the last one latest
 };
 
 // The sheet of the results the boxes show, for the frequency they show.

@@ -324,8 +324,10 @@ void Form1::openPrediction()
         prediction = new ui::PredictionWindow(this);
         // The cut sheet carries the prediction of the results it shows.
         connect(prediction, &ui::PredictionWindow::predictionChanged, this, [this] {
-            if (sheet)
+            if (sheet) {
                 sheet->prediction = prediction->prediction();
+                sheet->measured = prediction->measurements();
+            }
         });
         prediction->setResults(sheet);
     }

@@ -10,6 +10,11 @@
 #include "ui/swrplot.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -66,6 +71,11 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
     top->addSpacing(12);
     top->addWidget(status, 1);
     top->addWidget(progress);
+    auto *import = new QPushButton(QStringLiteral("导入实测(&M)…"), this);
+    import->setObjectName(QStringLiteral("importMeasured"));
+    import->setAccessibleName(QStringLiteral("导入实测"));
+    connect(import, &QPushButton::clicked, this, &PredictionWindow::chooseMeasurement);
+    top->addWidget(import);
     layout->addLayout(top);
 
     auto *charts = new QHBoxLayout;
@@ -95,6 +105,16 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
         lengths.back()->setObjectName(QStringLiteral("length%1").arg(i));
         right->addWidget(lengths.back());
     }
+    for (int i = 0; i < 3; ++i) {
+        measuredLines << textLabel(this);
+        measuredLines.back()->setObjectName(QStringLiteral("measured%1").arg(i));
+        left->addWidget(measuredLines.back());
+    }
+    measuredLines.back()->setFont([this] {
+        QFont bold = font();
+        bold.setBold(true);
+        return bold;
+    }());
     left->addStretch();
     right->addStretch();
     layout->addLayout(texts);
@@ -108,6 +128,7 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
     tubeEdited.setInterval(400);
     connect(&tubeEdited, &QTimer::timeout, this, &PredictionWindow::simulate);
     connect(tube, &QDoubleSpinBox::valueChanged, &tubeEdited, qOverload<>(&QTimer::start));
+    setAcceptDrops(true);
     clear(QStringLiteral("尚无结果：请先在主窗口按“输出结果”"));
 }
 
@@ -157,10 +178,10 @@ void PredictionWindow::clear(const QString &why)
     const bool had = result.has_value();
     result.reset();
     status->setText(why);
-    plot->setChart({}, why);
     elevation->setPattern({}, why);
     for (auto *label : figures + lengths + QList<QLabel *>{model})
         label->clear();
+    showMeasurements();
     if (had)
         emit predictionChanged();
 }
@@ -220,14 +241,76 @@ void PredictionWindow::showPrediction()
     const QStringList said{f.atF, f.lowest, f.band, f.gain, f.trim};
     for (int i = 0; i < figures.size(); ++i)
         figures[i]->setText(said[i]);
-    plot->setChart(predictionChart(p), QStringList{f.atF, f.lowest, f.band}.join(QStringLiteral("，")));
     elevation->setPattern(p.pattern, QStringLiteral("J 所在平面内的仰角方向图，") + f.gain);
 
     const auto rows = antenna::lengthRows(p, true);
     for (int i = 0; i < lengths.size(); ++i)
         lengths[i]->setText(rows[i]);
     model->setText(f.model);
+    showMeasurements();
     announcer->announce(antenna::spokenPrediction(p, sheet->frequency));
+}
+
+// The curves, and what the last sweep measured says.
+void PredictionWindow::showMeasurements()
+{
+    const double mhz = sheet ? rt::val(sheet->frequency).value : 0;
+    QStringList described;
+    if (result) {
+        const auto f = antenna::figures(*result, sheet->frequency, true);
+        described << f.atF << f.lowest << f.band;
+    }
+    for (auto *label : std::as_const(measuredLines))
+        label->clear();
+    if (!measured.empty()) {
+        const auto &last = measured.back();
+        const QStringList lines = antenna::measuredFigures(last, result ? &*result : nullptr, mhz, true);
+        for (int i = 0; i < measuredLines.size(); ++i)
+            measuredLines[i]->setText(lines.value(i));
+        described << lines;
+    }
+    plot->setChart(chartOf(result, measured, mhz), described.join(QStringLiteral("，")));
+}
+
+void PredictionWindow::chooseMeasurement()
+{
+    if (messages.isOpen())
+        return;
+    const auto name = QFileDialog::getOpenFileName(this, QStringLiteral("导入实测扫频"), QString(),
+                                                   QStringLiteral("Touchstone (*.s1p *.s2p);;所有文件 (*)"));
+    if (!name.isEmpty())
+        importMeasurement(name);
+}
+
+bool PredictionWindow::importMeasurement(const QString &fileName)
+{
+    const auto read = antenna::readTouchstone(fileName);
+    if (const auto *error = std::get_if<antenna::TouchstoneError>(&read)) {
+        messages.show({error->text(fileName, true), rt::MessageIcon::Critical, QStringLiteral("无法读取实测文件")});
+        return false;
+    }
+    measured.push_back(antenna::measurement(fileName, std::get<antenna::Sweep1Port>(read)));
+    showMeasurements();
+    announcer->announce(QStringLiteral("已导入实测，") + measuredLines[0]->text() + QStringLiteral("，")
+                        + measuredLines[2]->text());
+    emit predictionChanged();
+    return true;
+}
+
+void PredictionWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const auto urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl &u) { return u.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void PredictionWindow::dropEvent(QDropEvent *event)
+{
+    for (const auto &url : event->mimeData()->urls()) {
+        if (!importMeasurement(url.toLocalFile()))
+            break;
+    }
+    event->acceptProposedAction();
 }
 
 } // namespace ui

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "antenna/measurement.h"
 #include "antenna/prediction.h"
 #include "ui/cutsheet.h"
+#include "ui/messagebox.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -29,7 +31,8 @@ class SwrPlot;
 // while the window stays responsive, and its lengths for the builder's
 // tube. It simulates when it appears and again when the tube or the
 // results change; a new request stops the one under way, and so does
-// closing the window.
+// closing the window. Analyser sweeps dropped on it or imported are drawn
+// over the prediction, with what to cut.
 class PredictionWindow : public QWidget
 {
     Q_OBJECT
@@ -44,23 +47,35 @@ public:
     const std::optional<antenna::Prediction> &prediction() const { return result; }
     bool isRunning() const { return running != nullptr; }
 
+    // Reads an analyser's sweep of the antenna as built (Touchstone) and
+    // shows it over the prediction, with what to cut; one that cannot be
+    // read gets a message naming the file and the line, and changes
+    // nothing. Returns whether it was read.
+    bool importMeasurement(const QString &fileName);
+    const std::vector<antenna::Measurement> &measurements() const { return measured; }
+
 signals:
-    // A prediction arrived, or the one there was is gone.
+    // A prediction or a measurement arrived, or the prediction there was is gone.
     void predictionChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void simulate();
     void stop();
     void arrived(int generation, const std::variant<antenna::Prediction, antenna::Problem> &outcome);
     void showPrediction();
+    void showMeasurements();
+    void chooseMeasurement();
     void clear(const QString &why);
 
     std::optional<CutSheet> sheet;
     std::optional<antenna::Prediction> result;
+    std::vector<antenna::Measurement> measured; // in the order imported
     std::shared_ptr<antenna::Nec2c> running;
     QList<QPointer<QThread>> threads;
     int generation = 0;
@@ -73,8 +88,10 @@ private:
     ElevationPlot *elevation = nullptr;
     QList<QLabel *> figures; // a line each: at f, lowest, band, gain, trim
     QList<QLabel *> lengths; // a heading, then A to E
+    QList<QLabel *> measuredLines; // lowest, band, what to cut
     QLabel *model = nullptr;
     Announcer *announcer = nullptr;
+    MessageBoxes messages{this};
 };
 
 } // namespace ui

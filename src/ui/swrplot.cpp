@@ -3,6 +3,7 @@
 
 #include "ui/swrplot.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -33,15 +34,36 @@ QString tickText(double v, double step)
 
 const QColor formulaBlue(0, 70, 200);
 const QColor correctedGreen(0, 130, 60);
+const QColor measuredRed(210, 40, 0);
 
 } // namespace
 
-SwrChart predictionChart(const antenna::Prediction &p)
+SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<antenna::Measurement> &measured,
+                 double mhz)
 {
-    const auto sweep = antenna::sweepAround(p.mhz);
-    return {sweep.from, sweep.at(sweep.points - 1), p.mhz,
-            {{p.swr, QStringLiteral("按公式"), formulaBlue, Qt::SolidLine, 2},
-             {p.correctedSwr, QStringLiteral("按管径修正"), correctedGreen, Qt::DashLine, 2}}};
+    SwrChart chart;
+    chart.mark = mhz;
+    if (p) {
+        const auto sweep = antenna::sweepAround(p->mhz);
+        chart.from = sweep.from;
+        chart.to = sweep.at(sweep.points - 1);
+        chart.curves = {{p->swr, QStringLiteral("按公式"), formulaBlue, Qt::SolidLine, 2},
+                        {p->correctedSwr, QStringLiteral("按管径修正"), correctedGreen, Qt::DashLine, 2}};
+    }
+    for (std::size_t i = 0; i < measured.size(); ++i) {
+        const auto &m = measured[i];
+        const bool last = i + 1 == measured.size();
+        QColor colour = measuredRed;
+        if (!last) // earlier cuts fade, the older the fainter
+            colour.setAlpha(int(60 + 100.0 * double(i + 1) / double(measured.size())));
+        chart.curves.push_back({m.sweep.swr, QStringLiteral("实测 ") + QFileInfo(m.file).fileName(), colour,
+                                Qt::SolidLine, last ? 2.5 : 1.5});
+        const double first = m.sweep.swr.front().mhz, end = m.sweep.swr.back().mhz;
+        const bool empty = chart.to <= chart.from;
+        chart.from = empty ? first : std::min(chart.from, first);
+        chart.to = empty ? end : std::max(chart.to, end);
+    }
+    return chart;
 }
 
 ChartColours screenColours(const QPalette &palette)

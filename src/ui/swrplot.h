@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "antenna/measurement.h"
 #include "antenna/necoutput.h"
 #include "antenna/prediction.h"
 #include "antenna/swr.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -51,8 +53,11 @@ void paintSwrChart(QPainter &painter, const QRectF &rect, const SwrChart &chart,
 void paintElevation(QPainter &painter, const QRectF &rect, const std::vector<antenna::Gain> &pattern,
                     const ChartColours &colours, const QFont &font);
 
-// The prediction's curves: the J as calculated, and as corrected for the tube.
-SwrChart predictionChart(const antenna::Prediction &p);
+// The prediction's curves (the J as calculated, and as corrected for the
+// tube) and the analyser's sweeps, the last strongest and the earlier
+// fading, over a range that covers them all; f marked.
+SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<antenna::Measurement> &measured,
+                 double mhz);
 
 // The colours on screen, from the widget's palette.
 ChartColours screenColours(const QPalette &palette);
