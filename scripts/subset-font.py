@@ -37,6 +37,8 @@ TEXT_FILES = [
     "src/ui/swrplot.cpp",
     "src/antenna/problem.cpp",
     "src/antenna/report.cpp",
+    "src/antenna/measurement.cpp",
+    "src/antenna/touchstone.cpp",
     "src/runtime/runtimeerror.h",
 ]
 # Qt's own texts in the window: the edit boxes' context menu in Chinese.

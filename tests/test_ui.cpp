@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 #include "ui/label.h"
 #include "ui/predictionwindow.h"
+#include "ui/swrplot.h"
 #include "antenna/report.h"
 #include "runtime/format.h"
 #include "ui/layout.h"
@@ -30,12 +31,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QToolTip>
 
 #include <algorithm>
@@ -225,6 +228,8 @@ private slots:
     void prediction_data();
     void prediction();
     void predictionOnTheCutSheet();
+    void measuredSweeps_data();
+    void measuredSweeps();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
 
 private:
@@ -1210,6 +1215,93 @@ void TestUi::predictionOnTheCutSheet()
         QVERIFY2(text.contains(want), qPrintable(want + " not in: " + text));
     QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
     QCOMPARE(poppler(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).size(), 3);
+#endif
+}
+
+void TestUi::measuredSweeps_data()
+{
+    QTest::addColumn<QStringList>("files"); // in tests/data, or "bad": a file with a typo on line 2
+    QTest::addColumn<bool>("dropped"); // dropped on the window, not imported through the dialog's function
+    QTest::addColumn<int>("measuredCurves");
+    QTest::addColumn<QString>("lowest"); // the first measured line, after the last file
+    QTest::addColumn<QString>("message"); // of the box shown, if any
+
+    QTest::newRow("one sweep") << QStringList{"gamma-ri-mhz.s1p"} << false << 1
+                               << "实测 gamma-ri-mhz.s1p：最低驻波比 1.20，在 144.804 MHz" << "";
+    QTest::newRow("two cuts, dropped") << QStringList{"gamma-db-hz.s1p", "gamma-two-port.s2p"} << true << 2
+                                       << "实测 gamma-two-port.s2p：最低驻波比 1.20，在 144.804 MHz" << "";
+    QTest::newRow("a bad file changes nothing") << QStringList{"gamma-ri-mhz.s1p", "bad"} << false << 1
+                                                << "实测 gamma-ri-mhz.s1p：最低驻波比 1.20，在 144.804 MHz"
+                                                << "bad.s1p 第 2 行：“O.2”不是有效的数";
+}
+
+// Sweeps from an analyser over the prediction: the last on top, the earlier
+// fading, what to cut in words, on the cut sheet too; a bad file is one
+// box naming the file and the line.
+void TestUi::measuredSweeps()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, dropped);
+    QFETCH(int, measuredCurves);
+    QFETCH(QString, lowest);
+    QFETCH(QString, message);
+
+    box("MHZ")->setText(QStringLiteral("145"));
+    control<QPushButton>("MCount")->click();
+    key(Qt::Key_R, Qt::ControlModifier);
+    auto *window = form->findChild<ui::PredictionWindow *>();
+    QVERIFY(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window->prediction().has_value(), 30000);
+    QTemporaryDir dir;
+    for (const auto &name : files) {
+        QString path = QStringLiteral(TOLVERA_TEST_DATA "/") + name;
+        if (name == "bad") {
+            path = dir.filePath(QStringLiteral("bad.s1p"));
+            QFile bad(path);
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("# MHz S RI R 50\n145 0.1 O.2\n");
+        }
+        if (dropped) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(window, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(window, &drop);
+        } else {
+            window->importMeasurement(path);
+        }
+    }
+    QStringList shown;
+    for (const auto &seen : closer->seen)
+        shown << seen.text;
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(int(window->measurements().size()), measuredCurves);
+    QCOMPARE(window->findChild<QLabel *>("measured0")->text(), lowest);
+    const auto cut = window->findChild<QLabel *>("measured2")->text();
+    QVERIFY2(cut.startsWith(QStringLiteral("剪切建议（目标 145 MHz）：A 剪短约 ")), qPrintable(cut));
+    for (auto *label : window->findChildren<QLabel *>())
+        QCOMPARE(missingGlyphs(label->text()), QString());
+
+    // Over the prediction's two curves, the range covering them all, the
+    // last sweep strongest.
+    const auto &chart = window->findChild<ui::SwrPlot *>("swrPlot")->chart();
+    QCOMPARE(int(chart.curves.size()), 2 + measuredCurves);
+    QVERIFY(chart.from <= 137.75 && chart.to >= 152.25);
+    QCOMPARE(chart.curves.back().colour.alpha(), 255);
+    if (measuredCurves > 1)
+        QVERIFY(chart.curves[2].colour.alpha() < 255);
+    QCOMPARE(announced.filter(QStringLiteral("已导入实测")).size(), measuredCurves);
+
+    const auto sheet = form->cutSheet();
+    QVERIFY(sheet && int(sheet->measured.size()) == measuredCurves);
+#ifndef Q_OS_WIN
+    const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(ui::saveCutSheet(*sheet, pdf));
+    const auto text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    QVERIFY2(text.contains(lowest) && text.contains(QStringLiteral("剪切建议")), qPrintable(text));
+    QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
 #endif
 }
 
