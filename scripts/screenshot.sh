@@ -4,7 +4,7 @@
 # Starts the real calculator in a virtual X server and saves a PNG of its window.
 #   scripts/screenshot.sh [build-dir] [out.png] [keys...]
 # Keys (xdotool key names, e.g. Tab Return) are typed into the window first;
-# a number with an s (1s) is a pause.
+# a number with an s (1s) is a pause, type:TEXT types the text.
 # SHOT_WINDOW names another window to take instead (a regular expression
 # for its title, e.g. 性能预测), SHOT_WAIT the seconds to give it first.
 set -euo pipefail
@@ -30,6 +30,7 @@ if [ $# -gt 0 ]; then
     for key in "$@"; do
         case $key in
             *[0-9]s) sleep "${key%s}" ;; # a pause, e.g. 1s
+            type:*) xdotool type --delay 20 "${key#type:}" ;; # text, e.g. type:145
             *) xdotool key "$key"; sleep 0.05 ;;
         esac
     done
