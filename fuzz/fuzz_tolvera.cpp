@@ -11,6 +11,9 @@
 #include "antenna/deck.h"
 #include "antenna/model.h"
 #include "antenna/necoutput.h"
+#include "antenna/touchstone.h"
+
+#include <QBuffer>
 #include "runtime/conversion.h"
 #include "runtime/format.h"
 
@@ -69,6 +72,28 @@ void checkNecOutput(const std::uint8_t *data, std::size_t size)
     }
 }
 
+// Whatever the file holds, the reader gives rising frequencies and SWRs
+// of at least 1, or one error with a line inside the file.
+void checkTouchstone(const std::uint8_t *data, std::size_t size)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const auto read = antenna::readTouchstone(buffer, QStringLiteral(size % 2 ? "f.s1p" : "f.s2p"));
+    if (const auto *sweep = std::get_if<antenna::Sweep1Port>(&read)) {
+        require(!sweep->swr.empty() && sweep->z0 > 0, "a sweep has points and a reference");
+        for (std::size_t i = 0; i < sweep->swr.size(); ++i) {
+            require(sweep->swr[i].swr >= 1, "SWR at least 1, never NaN");
+            require(i == 0 || sweep->swr[i].mhz > sweep->swr[i - 1].mhz, "frequencies rise");
+        }
+        antenna::summarize(sweep->swr);
+    } else {
+        const auto &error = std::get<antenna::TouchstoneError>(read);
+        require(error.line >= 0 && error.line <= qint64(bytes.count('\n')) + 1, "the line is in the file");
+        require(!error.text(QStringLiteral("f.s1p"), true).isEmpty(), "an error says something");
+    }
+}
+
 // Lengths the model accepts make a deck of seven wires with the source in
 // the feed wire's middle, every number finite, and not too many segments.
 void checkModel(const std::uint8_t *data, std::size_t size)
@@ -94,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     checkNecOutput(data, size);
     checkModel(data, size);
+    checkTouchstone(data, size);
     const auto text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
 
     const auto number = rt::val(text);

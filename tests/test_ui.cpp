@@ -520,6 +520,9 @@ void TestUi::coloursUnderADarkTheme_data()
     QTest::newRow("credit") << "Label3" << "window" << 4.5;
     QTest::newRow("description") << "Label4" << "window" << 4.5;
     QTest::newRow("red title copy") << "Label2_1" << "window" << 3.0;
+    QTest::newRow("prediction figures") << "figure0" << "window" << 7.0;
+    QTest::newRow("prediction status") << "status" << "window" << 7.0;
+    QTest::newRow("prediction tube") << "tube" << "own" << 7.0;
 }
 
 // A dark desktop theme must leave the window readable: it keeps its own colours.
@@ -537,13 +540,19 @@ void TestUi::coloursUnderADarkTheme()
     Form1 darkForm;
     darkForm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&darkForm));
+    ui::PredictionWindow darkPrediction; // a window of its own: it inherits nothing
     QApplication::setPalette(light);
 
     auto *widget = darkForm.findChild<QWidget *>(name);
+    QWidget *window = &darkForm;
+    if (!widget) {
+        widget = darkPrediction.findChild<QWidget *>(name);
+        window = &darkPrediction;
+    }
     QVERIFY(widget);
     const QColor fg = widget->palette().color(widget->foregroundRole());
     const QColor bg = background == "own" ? widget->palette().color(widget->backgroundRole())
-                                          : darkForm.palette().color(QPalette::Window);
+                                          : window->palette().color(QPalette::Window);
     QVERIFY2(contrast(fg, bg) >= minimum,
              qPrintable(QStringLiteral("%1 on %2: %3:1").arg(fg.name(), bg.name()).arg(contrast(fg, bg), 0, 'f', 2)));
 }

@@ -23,6 +23,15 @@ bool positive(double v) { return std::isfinite(v) && v > 0; }
 
 enum Part { Bottom, ShortLow, ShortHigh, LongLow, LongBeside, LongTop, Feed };
 
+// A wire's count, odd where it carries the source, refined: doubled, the
+// source keeping a middle segment.
+int counted(int n, bool odd, int refinement)
+{
+    if (odd && n % 2 == 0)
+        --n;
+    return odd ? refinement * (n - 1) + 1 : refinement * n;
+}
+
 } // namespace
 
 double Wire::length() const { return std::hypot(x2 - x1, z2 - z1); }
@@ -59,11 +68,10 @@ Segmentation segmentation(const JPole &j, double mhz, int refinement)
     const double longest = wavelength / segmentsPerWavelength;
     const double shortest = j.tube;
     auto count = [&](double length, int least, bool odd) {
-        int n = std::max(least, int(std::ceil(length / longest)));
-        n = std::min(n, std::max(1, int(std::floor(length / shortest * (1 + 1e-9)))));
-        if (odd && n % 2 == 0)
-            --n;
-        return odd ? refinement * (n - 1) + 1 : refinement * n;
+        // In doubles first: a hair of a tube allows more segments than an int holds.
+        double n = std::max(double(least), std::ceil(length / longest));
+        n = std::min(n, std::max(1.0, std::floor(length / shortest * (1 + 1e-9))));
+        return counted(int(n), odd, refinement);
     };
     Segmentation cut;
     cut.counts[Bottom] = count(j.d, leastAcrossBend, false);

@@ -4,6 +4,7 @@
 #include "antenna/touchstone.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QFileInfo>
 #include <QList>
 #include <QRegularExpression>
@@ -104,6 +105,11 @@ std::variant<Sweep1Port, TouchstoneError> readTouchstone(const QString &fileName
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return Error{Kind::Unreadable, 0, file.errorString()};
+    return readTouchstone(file, fileName);
+}
+
+std::variant<Sweep1Port, TouchstoneError> readTouchstone(QIODevice &file, const QString &fileName)
+{
     // Refused by its size before a byte is read.
     if (file.size() > largestTouchstone)
         return Error{Kind::TooLarge, 0, QString::number(file.size() / (1024 * 1024))};

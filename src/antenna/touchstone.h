@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 #include <variant>
 #include <vector>
 
@@ -55,6 +57,9 @@ struct TouchstoneError
 // first data line. A point where |S11| ≥ 1 (a calibration slip) is no
 // error: its SWR is infinite, off the scale.
 std::variant<Sweep1Port, TouchstoneError> readTouchstone(const QString &fileName);
+
+// The same from an open device, the file's name giving its ports.
+std::variant<Sweep1Port, TouchstoneError> readTouchstone(QIODevice &file, const QString &fileName);
 
 // The largest file read: some ten times the largest sweep an analyser saves.
 inline constexpr qint64 largestTouchstone = 32 * 1024 * 1024;

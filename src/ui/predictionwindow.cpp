@@ -7,6 +7,7 @@
 #include "runtime/conversion.h"
 #include "runtime/format.h"
 #include "ui/accessible.h"
+#include "ui/layout.h"
 #include "ui/swrplot.h"
 
 #include <QCloseEvent>
@@ -45,6 +46,9 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
     setObjectName(QStringLiteral("prediction"));
     setWindowTitle(QStringLiteral("性能预测 - Tolvera"));
     setAccessibleDescription(QStringLiteral("用 NEC-2 模拟按计算结果制作的天线，并给出按管径修正的尺寸"));
+    // Its own colours and face, as the main window has, whatever the desktop's.
+    setPalette(windowPalette());
+    setFont(qtFont(Font::Default));
     setMinimumSize(640, 540);
     resize(720, 600);
 
