@@ -6,7 +6,8 @@
 # would, and each thing Orca must say waited for in its debug log (speech
 # itself is off, so no sound device is needed). Prints what Orca said.
 #   tests/test_screenreader.sh path/to/tolvera
-# Exit status 77 (skipped) only where Orca cannot start at all.
+# Exit status 77 (skipped) only where Orca cannot start at all. The
+# prediction at the end runs nec2c.
 set -euo pipefail
 bin=$(realpath "$1")
 . "$(dirname "$0")/../scripts/virtual.sh"
@@ -99,6 +100,14 @@ hear "输入错误!请检查..."
 hear "确定 push button."
 key Return
 hear "a."
+# The prediction window (nec2c runs): the window, its tube, the result
+# announced once when it arrives, and the figures as Tab reaches them.
+key ctrl+r
+hear "性能预测 - Tolvera."
+hear "管材外径 管材外径 毫米 15.0 毫米 spin button."
+hear "notification 预测完成，145 MHz 处驻波比 1.35，阻抗 67.4 - j2.8 欧，最低驻波比 1.17，在 146.295 MHz，按管径修正 A 1491.67 毫米，B 495.10 毫米，C 44.88 毫米."
+key Tab
+hear "预测完成：145 MHz，管径 15.00 毫米 label."
 echo "Orca said:"
 said
-echo "PASS: Orca hears the window described, 101.00 whole, the five results after Alt+C, each result whole, and the input-error box"
+echo "PASS: Orca hears the window described, 101.00 whole, the five results after Alt+C, each result whole, the input-error box, and the prediction announced"

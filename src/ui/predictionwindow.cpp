@@ -64,6 +64,7 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
     tube->setSuffix(QStringLiteral(" 毫米"));
     tube->setAccessibleName(QStringLiteral("管材外径 毫米"));
     tubeLabel->setBuddy(tube);
+    tubeLabel->setAccessibleName(QStringLiteral("管材外径"));
     status = textLabel(this);
     status->setObjectName(QStringLiteral("status"));
     progress = new QProgressBar(this);
