@@ -242,6 +242,8 @@ private:
         return widget;
     }
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+    // Calculates 145 MHz, opens the prediction (Ctrl+R) and waits for it.
+    ui::PredictionWindow *predicted145();
     QStringList results() const;
     // Keys go wherever the focus is, as a user's keys do.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -1194,16 +1196,23 @@ void TestUi::prediction()
     QVERIFY(!window->isRunning());
 }
 
-// With a prediction for the results shown, the sheet carries the curve,
-// the figures and the lengths for the tube, still on one page.
-void TestUi::predictionOnTheCutSheet()
+ui::PredictionWindow *TestUi::predicted145()
 {
     box("MHZ")->setText(QStringLiteral("145"));
     control<QPushButton>("MCount")->click();
     key(Qt::Key_R, Qt::ControlModifier);
     auto *window = form->findChild<ui::PredictionWindow *>();
+    if (!window || !QTest::qWaitFor([&] { return window->prediction().has_value(); }, 30000))
+        return nullptr;
+    return window;
+}
+
+// With a prediction for the results shown, the sheet carries the curve,
+// the figures and the lengths for the tube, still on one page.
+void TestUi::predictionOnTheCutSheet()
+{
+    auto *window = predicted145();
     QVERIFY(window);
-    QTRY_VERIFY_WITH_TIMEOUT(window->prediction().has_value(), 30000);
     const auto sheet = form->cutSheet();
     QVERIFY(sheet && sheet->prediction);
     QTemporaryDir dir;
@@ -1255,12 +1264,8 @@ void TestUi::measuredSweeps()
     QFETCH(QString, lowest);
     QFETCH(QString, message);
 
-    box("MHZ")->setText(QStringLiteral("145"));
-    control<QPushButton>("MCount")->click();
-    key(Qt::Key_R, Qt::ControlModifier);
-    auto *window = form->findChild<ui::PredictionWindow *>();
+    auto *window = predicted145();
     QVERIFY(window);
-    QTRY_VERIFY_WITH_TIMEOUT(window->prediction().has_value(), 30000);
     QTemporaryDir dir;
     for (const auto &name : files) {
         QString path = QStringLiteral(TOLVERA_TEST_DATA "/") + name;
