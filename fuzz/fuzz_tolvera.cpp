@@ -79,7 +79,7 @@ void checkTouchstone(const std::uint8_t *data, std::size_t size)
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    const auto read = antenna::readTouchstone(buffer, QStringLiteral(size % 2 ? "f.s1p" : "f.s2p"));
+    const auto read = antenna::readTouchstone(buffer, size % 2 ? QStringLiteral("f.s1p") : QStringLiteral("f.s2p"));
     if (const auto *sweep = std::get_if<antenna::Sweep1Port>(&read)) {
         require(!sweep->swr.empty() && sweep->z0 > 0, "a sweep has points and a reference");
         for (std::size_t i = 0; i < sweep->swr.size(); ++i) {
