@@ -1306,7 +1306,7 @@ void TestUi::measuredSweeps()
     QCOMPARE(chart.curves.back().colour.alpha(), 255);
     if (measuredCurves > 1)
         QVERIFY(chart.curves[2].colour.alpha() < 255);
-    QCOMPARE(announced.filter(QStringLiteral("已导入实测")).size(), measuredCurves);
+    QCOMPARE(announced.filter(QStringLiteral("已导入，实测 ")).size(), measuredCurves);
 
     const auto sheet = form->cutSheet();
     QVERIFY(sheet && int(sheet->measured.size()) == measuredCurves);

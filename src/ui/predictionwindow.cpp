@@ -296,7 +296,7 @@ bool PredictionWindow::importMeasurement(const QString &fileName)
     }
     measured.push_back(antenna::measurement(fileName, std::get<antenna::Sweep1Port>(read)));
     showMeasurements();
-    announcer->announce(QStringLiteral("已导入实测，") + measuredLines[0]->text() + QStringLiteral("，")
+    announcer->announce(QStringLiteral("已导入，") + measuredLines[0]->text() + QStringLiteral("，")
                         + measuredLines[2]->text());
     emit predictionChanged();
     return true;
