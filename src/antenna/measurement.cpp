@@ -11,12 +11,6 @@
 
 namespace antenna {
 
-namespace {
-
-QString fixed(double v, int decimals) { return QString::number(v, 'f', decimals); }
-
-} // namespace
-
 Measurement measurement(const QString &file, const Sweep1Port &sweep)
 {
     return {file, sweep, summarize(sweep.swr)};
@@ -53,14 +47,14 @@ QStringList measuredFigures(const Measurement &m, const Prediction *p, double ta
     const QString name = QFileInfo(m.file).fileName();
     QStringList lines;
     if (chinese)
-        lines << QStringLiteral("实测 %1：最低驻波比 %2，在 %3 MHz").arg(name, swrText(s.best.swr), fixed(s.best.mhz, 3))
+        lines << QStringLiteral("实测 %1：最低驻波比 %2，在 %3 MHz").arg(name, swrText(s.best.swr), decimals(s.best.mhz, 3))
                      + (s.bestAtEdge ? QStringLiteral("（扫频边缘：请扩大扫频范围）") : QString());
     else
-        lines << QStringLiteral("measured %1: lowest SWR %2 at %3 MHz").arg(name, swrText(s.best.swr), fixed(s.best.mhz, 3))
+        lines << QStringLiteral("measured %1: lowest SWR %2 at %3 MHz").arg(name, swrText(s.best.swr), decimals(s.best.mhz, 3))
                      + (s.bestAtEdge ? QStringLiteral(" (at the sweep's edge: sweep wider)") : QString());
     if (s.band2)
         lines << (chinese ? QStringLiteral("实测驻波比 ≤ 2：%1 – %2 MHz") : QStringLiteral("measured SWR <= 2 from %1 to %2 MHz"))
-                     .arg(fixed(s.band2->first, 3), fixed(s.band2->second, 3));
+                     .arg(decimals(s.band2->first, 3), decimals(s.band2->second, 3));
     else
         lines << (chinese ? QStringLiteral("实测驻波比 ≤ 2：没有") : QStringLiteral("measured SWR <= 2 nowhere"));
     if (p) {

@@ -21,8 +21,8 @@ constexpr double scaleTolerance = 2e-4;
 constexpr double feedTolerance = 1e-3;
 // The trim figure from shortening A and B by this fraction.
 constexpr double trimFraction = 0.02;
-// About as many one-frequency runs as the correction takes, for progress.
-constexpr int expectedRuns = 50;
+// As many one-frequency runs as the correction takes, for progress.
+constexpr int expectedRuns = 56;
 
 std::vector<SwrPoint> swrOf(const std::vector<FeedPoint> &feed)
 {
@@ -147,9 +147,8 @@ std::variant<Prediction, Problem> predict(const JPole &j, double mhz, const Nec2
     p.feed = std::get<std::vector<FeedPoint>>(feed);
     p.swr = swrOf(p.feed);
     p.summary = summarize(p.swr);
-    const auto &atF = p.feed[sweepPoints / 2];
-    p.zAtF = atF.z;
-    p.swrAtF = swr(atF.z);
+    p.zAtF = p.feed[sweepPoints / 2].z;
+    p.swrAtF = p.swr[sweepPoints / 2].swr;
     p.pattern = std::get<NecOutput>(first.back()).pattern;
     p.strongest = *std::max_element(p.pattern.begin(), p.pattern.end(),
                                     [](const Gain &a, const Gain &b) { return a.dbi < b.dbi; });
@@ -207,7 +206,7 @@ std::variant<Prediction, Problem> predict(const JPole &j, double mhz, const Nec2
     const auto &correctedFeed = std::get<std::vector<FeedPoint>>(corrected);
     p.correctedSwr = swrOf(correctedFeed);
     p.correctedSummary = summarize(p.correctedSwr);
-    p.correctedSwrAtF = swr(correctedFeed[sweepPoints / 2].z);
+    p.correctedSwrAtF = p.correctedSwr[sweepPoints / 2].swr;
     const auto shorterSummary = summarize(swrOf(std::get<std::vector<FeedPoint>>(shorter)));
     p.mhzPer10mmOfA = (shorterSummary.best.mhz - p.correctedSummary.best.mhz) * 10 / (p.corrected.a * trimFraction);
     report(100);

@@ -31,6 +31,9 @@ QStringList lengthRows(const Prediction &p, bool chinese);
 // "1.35", or "∞" for all reflected.
 QString swrText(double swr);
 
+// A number with so many decimals, whatever the locale: "146.295".
+QString decimals(double v, int places);
+
 // The prediction as a screen reader announces it when it arrives.
 QString spokenPrediction(const Prediction &p, const QString &frequency);
 

@@ -47,6 +47,11 @@ void useConsole()
 #endif
 }
 
+QString oneLine(const QString &prompt)
+{
+    return prompt.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(u' ');
+}
+
 void printOut(const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stdout);

@@ -16,6 +16,9 @@ QStringList arguments(int argc, char *argv[]);
 // Elsewhere, and on a second call, it does nothing.
 void useConsole();
 
+// A message box's text on one line, as the command line prints it.
+QString oneLine(const QString &prompt);
+
 // Writes UTF-8 text to standard output or standard error, at once.
 void printOut(const QString &text);
 void printError(const QString &text);

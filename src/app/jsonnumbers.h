@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "antenna/swr.h"
+
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QJsonValue>
 
 #include <cmath>
@@ -17,3 +20,16 @@ inline double rounded(double v, int decimals)
 
 // Infinite SWR (all reflected) has no JSON number: null.
 inline QJsonValue swrValue(double swr) { return std::isfinite(swr) ? QJsonValue(rounded(swr, 3)) : QJsonValue(); }
+
+// A summary's lowest SWR, {"mhz", "swr"}, and its SWR <= 2 band, [low, high] or null.
+inline QJsonObject bestValue(const antenna::SwrSummary &s)
+{
+    return {{QStringLiteral("mhz"), rounded(s.best.mhz, 4)}, {QStringLiteral("swr"), swrValue(s.best.swr)}};
+}
+
+inline QJsonValue bandValue(const antenna::SwrSummary &s)
+{
+    if (!s.band2)
+        return {};
+    return QJsonArray{rounded(s.band2->first, 4), rounded(s.band2->second, 4)};
+}

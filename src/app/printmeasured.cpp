@@ -6,11 +6,11 @@
 #include "console.h"
 #include "jsonnumbers.h"
 #include "language.h"
+#include "printprediction.h"
 #include "tube.h"
 
 #include "antenna/measurement.h"
 #include "antenna/prediction.h"
-#include "calc/calculation.h"
 #include "runtime/conversion.h"
 
 #include <QJsonDocument>
@@ -35,34 +35,25 @@ int printMeasured(const QString &file, const std::optional<QString> &frequency, 
     double target = 0;
     QString refused;
     if (frequency) {
-        calc::BoxTexts boxes(*frequency);
-        const auto outcome = calc::calculate(boxes);
-        if (const auto message = calc::messageOf(outcome)) {
-            refused = message->prompt.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(u' ');
+        auto result = predictionFor(*frequency, *tube, antenna::Nec2c(), chinese);
+        if (const auto *why = std::get_if<QString>(&result)) {
+            refused = *why;
         } else {
             target = rt::val(*frequency).value;
-            const auto result = antenna::predict(antenna::asShown(std::get<calc::ResultTexts>(outcome), *tube), target,
-                                                 antenna::Nec2c());
-            if (const auto *problem = std::get_if<antenna::Problem>(&result))
-                refused = problem->text(chinese);
-            else
-                prediction = std::get<antenna::Prediction>(result);
+            prediction = std::get<antenna::Prediction>(std::move(result));
         }
     }
 
     const auto &s = m.summary;
     if (json) {
-        const auto &band = s.band2;
         QJsonObject o{
             {QStringLiteral("file"), file},
             {QStringLiteral("points"), qint64(m.sweep.swr.size())},
             {QStringLiteral("z0_ohm"), m.sweep.z0},
             {QStringLiteral("first_mhz"), m.sweep.swr.front().mhz},
             {QStringLiteral("last_mhz"), m.sweep.swr.back().mhz},
-            {QStringLiteral("best"), QJsonObject{{QStringLiteral("mhz"), rounded(s.best.mhz, 4)},
-                                                 {QStringLiteral("swr"), swrValue(s.best.swr)}}},
-            {QStringLiteral("swr2_band_mhz"),
-             band ? QJsonValue(QJsonArray{rounded(band->first, 4), rounded(band->second, 4)}) : QJsonValue()},
+            {QStringLiteral("best"), bestValue(s)},
+            {QStringLiteral("swr2_band_mhz"), bandValue(s)},
         };
         if (prediction) {
             const auto cut = antenna::cutFor(s.best.mhz, target, prediction->mhzPer10mmOfA,

@@ -28,7 +28,6 @@ QJsonObject toJson(const antenna::Prediction &p)
     for (std::size_t i = 0; i < p.feed.size(); ++i)
         sweep.append(QJsonArray{rounded(p.feed[i].mhz, 6), rounded(p.feed[i].z.real(), 2),
                                 rounded(p.feed[i].z.imag(), 2), swrValue(p.swr[i].swr)});
-    const auto &band = p.summary.band2;
     const auto &c = p.corrected;
     return {
         {QStringLiteral("frequency_mhz"), p.mhz},
@@ -36,10 +35,8 @@ QJsonObject toJson(const antenna::Prediction &p)
         {QStringLiteral("sweep"), sweep},
         {QStringLiteral("swr_at_f"), swrValue(p.swrAtF)},
         {QStringLiteral("z_at_f"), QJsonArray{rounded(p.zAtF.real(), 2), rounded(p.zAtF.imag(), 2)}},
-        {QStringLiteral("best"), QJsonObject{{QStringLiteral("mhz"), rounded(p.summary.best.mhz, 4)},
-                                             {QStringLiteral("swr"), swrValue(p.summary.best.swr)}}},
-        {QStringLiteral("swr2_band_mhz"),
-         band ? QJsonValue(QJsonArray{rounded(band->first, 4), rounded(band->second, 4)}) : QJsonValue()},
+        {QStringLiteral("best"), bestValue(p.summary)},
+        {QStringLiteral("swr2_band_mhz"), bandValue(p.summary)},
         {QStringLiteral("gain_dbi"), rounded(p.strongest.dbi, 2)},
         {QStringLiteral("corrected"), QJsonObject{{QStringLiteral("A"), rounded(c.a, 2)},
                                                   {QStringLiteral("B"), rounded(c.b, 2)},
@@ -61,6 +58,20 @@ QString block(const antenna::Prediction &p, const QString &frequency, bool chine
 
 } // namespace
 
+std::variant<antenna::Prediction, QString> predictionFor(const QString &frequency, double tube,
+                                                         const antenna::Nec2c &nec2c, bool chinese)
+{
+    calc::BoxTexts boxes(frequency);
+    const auto outcome = calc::calculate(boxes);
+    if (const auto message = calc::messageOf(outcome))
+        return oneLine(message->prompt);
+    const auto j = antenna::asShown(std::get<calc::ResultTexts>(outcome), tube);
+    auto result = antenna::predict(j, rt::val(frequency).value, nec2c);
+    if (const auto *problem = std::get_if<antenna::Problem>(&result))
+        return problem->text(chinese);
+    return std::get<antenna::Prediction>(std::move(result));
+}
+
 int printPredictions(const QStringList &frequencies, const std::optional<QString> &tubeText, bool json)
 {
     const bool chinese = chineseLocale();
@@ -72,24 +83,16 @@ int printPredictions(const QStringList &frequencies, const std::optional<QString
     QJsonArray all;
     bool first = true;
     for (const auto &frequency : frequencies) {
-        calc::BoxTexts boxes(frequency);
-        const auto outcome = calc::calculate(boxes);
+        const auto result = predictionFor(frequency, *tube, nec2c, chinese);
         QString said;
-        if (const auto message = calc::messageOf(outcome)) {
-            said = message->prompt.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(u' ');
+        if (const auto *refused = std::get_if<QString>(&result)) {
+            said = *refused;
+        } else if (json) {
+            all.append(toJson(std::get<antenna::Prediction>(result)));
         } else {
-            const auto f = rt::val(frequency).value;
-            const auto j = antenna::asShown(std::get<calc::ResultTexts>(outcome), *tube);
-            const auto result = antenna::predict(j, f, nec2c);
-            if (const auto *problem = std::get_if<antenna::Problem>(&result)) {
-                said = problem->text(chinese);
-            } else if (json) {
-                all.append(toJson(std::get<antenna::Prediction>(result)));
-            } else {
-                printOut((first ? QString() : QStringLiteral("\n"))
-                         + block(std::get<antenna::Prediction>(result), rt::trim(frequency), chinese));
-                first = false;
-            }
+            printOut((first ? QString() : QStringLiteral("\n"))
+                     + block(std::get<antenna::Prediction>(result), rt::trim(frequency), chinese));
+            first = false;
         }
         if (!said.isEmpty()) {
             printError(QStringLiteral("tolvera: %1: %2\n").arg(frequency, said));

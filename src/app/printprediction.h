@@ -3,10 +3,18 @@
 
 #pragma once
 
+#include "antenna/prediction.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <variant>
+
+// The J the window calculates for a frequency as typed, simulated with this
+// tube; or what the window or the model says against it, on one line.
+std::variant<antenna::Prediction, QString> predictionFor(const QString &frequency, double tube,
+                                                         const antenna::Nec2c &nec2c, bool chinese);
 
 // tolvera --predict [--tube MM] [--json] FREQUENCY...: for each frequency,
 // the J as calculated simulated with nec2c and its lengths for the tube, a

@@ -20,8 +20,7 @@ int printResults(const QStringList &frequencies)
         calc::BoxTexts boxes(frequency);
         const auto outcome = calc::calculate(boxes);
         if (const auto message = calc::messageOf(outcome)) {
-            const auto said = message->prompt.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(u' ');
-            printError(QStringLiteral("tolvera: %1: %2\n").arg(frequency, said));
+            printError(QStringLiteral("tolvera: %1: %2\n").arg(frequency, oneLine(message->prompt)));
             status = 1;
             continue;
         }

@@ -3,15 +3,7 @@
 
 #include "calc/results.h"
 
-#include <algorithm>
-
 namespace calc {
-
-const Result *resultIn(Box box)
-{
-    const auto *found = std::find_if(results.begin(), results.end(), [&](const Result &r) { return r.box == box; });
-    return found == results.end() ? nullptr : found;
-}
 
 ResultTexts resultTexts(const Boxes &boxes)
 {

@@ -41,9 +41,6 @@ using ResultTexts = std::array<QString, results.size()>;
 // Where a result stands in the table: 0 for A, 4 for E.
 constexpr std::size_t indexOf(char letter) { return std::size_t(letter - 'A'); }
 
-// The result a box shows, or nullptr for the frequency box.
-const Result *resultIn(Box box);
-
 // The results the boxes show now.
 ResultTexts resultTexts(const Boxes &boxes);
 

@@ -81,9 +81,7 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
                           : QStringLiteral("实测驻波比"));
     const double bottom = paperHeight - margin;
     const QRectF chart(margin, top + 60, 960, bottom - top - 60);
-    const ChartColours print{Qt::white, Qt::black, QColor(190, 190, 190), QColor(0, 140, 0), QColor(200, 120, 0),
-                             QColor(200, 0, 0)};
-    paintSwrChart(p, chart, chartOf(prediction, sheet.measured, mhz), print, sheetFont(26));
+    paintSwrChart(p, chart, chartOf(prediction, sheet.measured, mhz), printColours(), sheetFont(26));
 
     const QRectF column(chart.right() + 50, chart.top(), paperWidth - margin - chart.right() - 50, chart.height());
     double y = column.top();

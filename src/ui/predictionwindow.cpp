@@ -17,7 +17,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QDoubleSpinBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -27,6 +26,8 @@
 namespace ui {
 
 namespace {
+
+constexpr auto noResults = "尚无结果：请先在主窗口按“输出结果”";
 
 QLabel *textLabel(QWidget *parent)
 {
@@ -100,21 +101,16 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
         column->setSpacing(4);
         texts->addLayout(column, column == left ? 3 : 2);
     }
-    for (int i = 0; i < 5; ++i) {
-        figures << textLabel(this);
-        figures.back()->setObjectName(QStringLiteral("figure%1").arg(i));
-        left->addWidget(figures.back());
-    }
-    for (int i = 0; i < 6; ++i) {
-        lengths << textLabel(this);
-        lengths.back()->setObjectName(QStringLiteral("length%1").arg(i));
-        right->addWidget(lengths.back());
-    }
-    for (int i = 0; i < 3; ++i) {
-        measuredLines << textLabel(this);
-        measuredLines.back()->setObjectName(QStringLiteral("measured%1").arg(i));
-        left->addWidget(measuredLines.back());
-    }
+    auto lines = [this](QList<QLabel *> &into, int count, const char *name, QVBoxLayout *column) {
+        for (int i = 0; i < count; ++i) {
+            into << textLabel(this);
+            into.back()->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
+            column->addWidget(into.back());
+        }
+    };
+    lines(figures, 5, "figure", left);
+    lines(lengths, 6, "length", right);
+    lines(measuredLines, 3, "measured", left);
     measuredLines.back()->setFont([this] {
         QFont bold = font();
         bold.setBold(true);
@@ -134,7 +130,7 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
     connect(&tubeEdited, &QTimer::timeout, this, &PredictionWindow::simulate);
     connect(tube, &QDoubleSpinBox::valueChanged, &tubeEdited, qOverload<>(&QTimer::start));
     setAcceptDrops(true);
-    clear(QStringLiteral("尚无结果：请先在主窗口按“输出结果”"));
+    clear(QString::fromUtf8(noResults));
 }
 
 PredictionWindow::~PredictionWindow()
@@ -195,7 +191,7 @@ void PredictionWindow::simulate()
 {
     stop();
     if (!sheet)
-        return clear(QStringLiteral("尚无结果：请先在主窗口按“输出结果”"));
+        return clear(QString::fromUtf8(noResults));
     const double mhz = rt::val(sheet->frequency).value;
     const auto j = antenna::asShown(sheet->values, tube->value());
     if (const auto problem = antenna::refusal(j, mhz))

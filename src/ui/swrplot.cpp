@@ -35,6 +35,9 @@ QString tickText(double v, double step)
 const QColor formulaBlue(0, 70, 200);
 const QColor correctedGreen(0, 130, 60);
 const QColor measuredRed(210, 40, 0);
+const QColor line15Green(0, 140, 0);
+const QColor line20Orange(200, 120, 0);
+const QColor markRed(200, 0, 0);
 
 } // namespace
 
@@ -69,7 +72,12 @@ SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<
 ChartColours screenColours(const QPalette &palette)
 {
     return {palette.color(QPalette::Base), palette.color(QPalette::Text), palette.color(QPalette::Mid),
-            QColor(0, 140, 0), QColor(200, 120, 0), QColor(200, 0, 0)};
+            line15Green, line20Orange, markRed};
+}
+
+ChartColours printColours()
+{
+    return {Qt::white, Qt::black, QColor(190, 190, 190), line15Green, line20Orange, markRed};
 }
 
 void paintSwrChart(QPainter &p, const QRectF &rect, const SwrChart &chart, const ChartColours &colours,

@@ -61,6 +61,8 @@ SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<
 
 // The colours on screen, from the widget's palette.
 ChartColours screenColours(const QPalette &palette);
+// On paper: black on white.
+ChartColours printColours();
 
 // The SWR chart on screen; what it shows is also its accessible description.
 class SwrPlot : public QWidget
