@@ -35,6 +35,26 @@ struct Run
     std::unique_ptr<QProcess> process;
     QDeadlineTimer deadline;
     std::size_t job = 0;
+
+    Run(std::unique_ptr<QTemporaryDir> folder, std::unique_ptr<QProcess> process, QDeadlineTimer deadline,
+        std::size_t job)
+        : folder(std::move(folder)), process(std::move(process)), deadline(deadline), job(job)
+    {
+    }
+    Run(Run &&) = default;
+    Run &operator=(Run &&) = default;
+    // Windows lets go of a folder that was a program's working directory
+    // some time after the program has ended (longer after a kill): until
+    // then it cannot be removed.
+    ~Run()
+    {
+        process.reset();
+        if (!folder)
+            return;
+        const QDir dir(folder->path()); // quietly, where QTemporaryDir would warn at each try
+        for (int tries = 0; tries < 500 && !QDir(dir).removeRecursively(); ++tries)
+            QThread::msleep(10);
+    }
 };
 
 Problem failed(const QString &detail) { return {Problem::Kind::Nec2cFailed, 0, detail}; }
