@@ -6,7 +6,7 @@
 // the same antenna, run alternately in one process; and the reading of an
 // analyser's file of 10,001 points, and the refusal of one of 100 MB.
 //   bench/prediction [runs]      (default 10)
-#include "antenna/model.h"
+#include "antenna/jpole.h"
 #include "antenna/nec2c.h"
 #include "antenna/prediction.h"
 #include "antenna/touchstone.h"
@@ -45,14 +45,14 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
     const antenna::JPole j{1481.96, 491.88, 48.35, 46.25, antenna::defaultTube}; // 145 MHz
     const antenna::Nec2c nec2c;
-    const auto model = antenna::model(j, antenna::segmentation(j, 145));
+    const auto model = antenna::jStructure(j, antenna::segmentation(j, 145));
     // A plain sweep: the same 101 points in one nec2c run, as a user would run it.
-    const antenna::Job plain{antenna::sweepDeck(model, antenna::sweepAround(145)), antenna::sweepPoints, 0};
+    const antenna::Simulation plain{model, {antenna::bandAround(145), false, std::nullopt}};
 
     std::vector<double> sweeps, predictions;
     for (int i = 0; i < runs; ++i) {
         sweeps.push_back(milliseconds([&] {
-            if (!std::holds_alternative<antenna::NecOutput>(nec2c.run(plain)))
+            if (!std::holds_alternative<antenna::Solution>(nec2c.solve(plain)))
                 std::exit(1);
         }));
         predictions.push_back(milliseconds([&] {
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     std::vector<double> reads;
     for (int i = 0; i < std::max(runs, 20); ++i) {
         reads.push_back(milliseconds([&] {
-            if (!std::holds_alternative<antenna::Sweep1Port>(antenna::readTouchstone(big)))
+            if (!std::holds_alternative<antenna::TouchstoneFile>(antenna::readTouchstone(big)))
                 std::exit(1);
         }));
     }

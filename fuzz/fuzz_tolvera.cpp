@@ -5,17 +5,18 @@
 // calculation on box texts, arbitrary bytes to the reader of nec2c's output
 // and arbitrary lengths to the antenna model and its card deck, and checks
 // what must hold for any input.
+#include "antenna/deck.h"
+#include "antenna/jpole.h"
+#include "antenna/necoutput.h"
+#include "antenna/touchstone.h"
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
 #include "calc/messages.h"
-#include "antenna/deck.h"
-#include "antenna/model.h"
-#include "antenna/necoutput.h"
-#include "antenna/touchstone.h"
-
-#include <QBuffer>
 #include "runtime/conversion.h"
 #include "runtime/format.h"
+#include "words/words.h"
+
+#include <QBuffer>
 
 #include <cmath>
 #include <cstdint>
@@ -61,12 +62,25 @@ void checkNecOutput(const std::uint8_t *data, std::size_t size)
 {
     const int frequencies = size > 0 ? data[0] % 8 : 1;
     const int directions = size > 1 ? data[1] % 4 : 0;
-    const auto out = antenna::readNecOutput(QByteArrayView(data, qsizetype(size)), frequencies, directions);
-    if (const auto *read = std::get_if<antenna::NecOutput>(&out)) {
-        require(int(read->feed.size()) == frequencies && int(read->pattern.size()) == directions,
+    const bool currents = size > 2 && data[2] % 2;
+    // The J for 145 MHz cut into threes, as the sample output has it.
+    static const auto j = antenna::jStructure({1481.96, 491.88, 48.35, 46.25, 15}, {3, 3, 3, 3, 3, 3, 3});
+    const antenna::Request request{{145, 1, frequencies}, currents,
+                                   directions ? std::optional(antenna::Directions{directions, 1, 0, 0, 5, 5})
+                                              : std::nullopt};
+    const auto out = antenna::readNecOutput(QByteArrayView(data, qsizetype(size)), j, request);
+    if (const auto *read = std::get_if<antenna::Solution>(&out)) {
+        require(int(read->feed.size()) == frequencies && int(read->pattern.size()) == directions
+                    && int(read->currents.size()) == (currents ? frequencies : 0),
                 "output read holds what was asked for");
         for (const auto &p : read->feed)
             require(std::isfinite(p.mhz) && std::isfinite(p.z.real()) && std::isfinite(p.z.imag()), "numbers finite");
+        for (const auto &segments : read->currents) {
+            require(int(segments.size()) == j.segments(), "a current on every segment");
+            for (const auto &c : segments)
+                require(c.segment.segment >= 1 && c.segment.segment <= j.wire(c.segment.tag).segments,
+                        "every current on a segment there is");
+        }
     } else {
         require(std::get<antenna::Problem>(out).kind == antenna::Problem::Kind::Nec2cGarbled, "garbled, nothing else");
     }
@@ -80,17 +94,18 @@ void checkTouchstone(const std::uint8_t *data, std::size_t size)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const auto read = antenna::readTouchstone(buffer, size % 2 ? QStringLiteral("f.s1p") : QStringLiteral("f.s2p"));
-    if (const auto *sweep = std::get_if<antenna::Sweep1Port>(&read)) {
-        require(!sweep->swr.empty() && sweep->z0 > 0, "a sweep has points and a reference");
-        for (std::size_t i = 0; i < sweep->swr.size(); ++i) {
-            require(sweep->swr[i].swr >= 1, "SWR at least 1, never NaN");
-            require(i == 0 || sweep->swr[i].mhz > sweep->swr[i - 1].mhz, "frequencies rise");
+    if (const auto *file = std::get_if<antenna::TouchstoneFile>(&read)) {
+        const auto &port = file->reflection;
+        require(!port.points.empty() && port.z0 > 0, "a sweep has points and a reference");
+        for (std::size_t i = 0; i < port.points.size(); ++i) {
+            require(port.swr(i) >= 1, "SWR at least 1, never NaN");
+            require(i == 0 || port.points[i].mhz > port.points[i - 1].mhz, "frequencies rise");
         }
-        antenna::summarize(sweep->swr);
+        antenna::measuredFile(QStringLiteral("f.s1p"), port);
     } else {
         const auto &error = std::get<antenna::TouchstoneError>(read);
         require(error.line >= 0 && error.line <= qint64(bytes.count('\n')) + 1, "the line is in the file");
-        require(!error.text(QStringLiteral("f.s1p"), true).isEmpty(), "an error says something");
+        require(!words::touchstoneError(error, QStringLiteral("f.s1p")).isEmpty(), "an error says something");
     }
 }
 
@@ -105,10 +120,11 @@ void checkModel(const std::uint8_t *data, std::size_t size)
     const antenna::JPole j{v[0], v[1], v[2], v[3], v[4]};
     if (antenna::refusal(j, v[5]))
         return;
-    const auto m = antenna::model(j, antenna::segmentation(j, v[5]));
-    require(m.wires.size() == 7 && m.wires[m.feedWire].segments % 2 == 1, "seven wires, an odd feed wire");
+    const auto m = antenna::jStructure(j, antenna::segmentation(j, v[5]));
+    require(m.wires().size() == 7 && m.wire(m.feed().tag).segments % 2 == 1, "seven wires, an odd feed wire");
+    require(m.isValid(), "a structure nec2c can take");
     require(m.segments() > 0 && m.segments() < 5000, "a number of segments nec2c can take");
-    const auto deck = QString::fromLatin1(antenna::sweepDeck(m, {v[5], v[5] / 1000, 3}));
+    const auto deck = QString::fromLatin1(antenna::deck(m, {{v[5], v[5] / 1000, 3}, false, std::nullopt}));
     require(!deck.contains(QStringLiteral("nan")) && !deck.contains(QStringLiteral("inf")), "finite numbers in the deck");
     require(deck.count(QStringLiteral("\nGW ")) == 7, "a card a wire");
 }
@@ -149,8 +165,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(*error == rt::overflowError(), "the calculation fails only by overflow");
         require(!answered, "E is not written after an error");
     } else {
-        const auto &written = std::get<calc::ResultTexts>(outcome);
+        const auto &calculated = std::get<calc::Calculated>(outcome);
+        const auto &written = calculated.texts;
         require(written == calc::resultTexts(boxes), "the outcome holds the texts written");
+        require(calculated.lengths.a == rt::val(written[0]).value && calculated.lengths.d == rt::val(written[3]).value,
+                "the lengths are the ones shown");
         for (const auto &shown : written)
             require(isTwoDecimals(shown), "a result is -digits.dd");
     }

@@ -7,7 +7,7 @@
 # apt-get line to run and fails.
 set -euo pipefail
 
-build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n nec2c)
+build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools nec2c)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
       dbus at-spi2-core python3-pyatspi orca xdotool lintian reuse man-db poppler-utils fonts-dejavu-core fonts-noto-mono)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)
@@ -15,7 +15,7 @@ bench=("${build[@]}" xvfb xauth libxcb1-dev)
 screenreader=("${build[@]}" xvfb xauth xdotool dbus at-spi2-core orca)
 font=(fonts-arphic-uming python3-fonttools)
 # The cross-built Windows program: Debian's qtbase and nec2c sources, MinGW-w64, NSIS, Wine.
-windows=(cmake ninja-build make patch g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev poppler-utils imagemagick
+windows=(cmake ninja-build make patch g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools poppler-utils imagemagick
          qt6-translations-l10n nsis zip wine wine64 xvfb xauth xdotool xclip openbox icoutils file binutils)
 
 case "${1:-}" in

@@ -93,8 +93,11 @@ PY
     /usr/bin/python3 -c '
 import json, sys
 m = json.loads(sys.argv[1])
-keys = {"file", "points", "z0_ohm", "first_mhz", "last_mhz", "best", "swr2_band_mhz", "target_mhz", "cut_mm"}
+keys = {"file", "points", "z0_ohm", "first_mhz", "last_mhz", "best", "swr2_band_mhz", "z_at_best", "target_mhz",
+        "cut_mm"}
+r, x = m["z_at_best"]
 ok = (set(m) == keys and m["points"] == 3 and (m["first_mhz"], m["last_mhz"], m["z0_ohm"]) == (144, 146, 50)
+      and 60 < r < 65 and -2 < x < 0
       and set(m["best"]) == {"mhz", "swr"} and 144.5 < m["best"]["mhz"] < 145 and m["swr2_band_mhz"] == [144, 146]
       and m["target_mhz"] == 145 and set(m["cut_mm"]) == {"A", "B"} and 0 < m["cut_mm"]["B"] < m["cut_mm"]["A"] < 5)
 sys.exit(0 if ok else "FAIL: --measured --json: " + sys.argv[1])' "$out" || exit 1

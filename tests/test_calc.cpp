@@ -3,6 +3,7 @@
 
 #include "calc/calculation.h"
 #include "calc/fieldchecks.h"
+#include "runtime/conversion.h"
 
 #include <QTest>
 
@@ -99,6 +100,10 @@ void TestCalc::calculate_data()
         << "\u202e145" << unchanged << std::optional(inputError) << false;
     QTest::newRow("pasted with a no-break space")
         << "\u00a0145" << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none << false;
+    QTest::newRow("pasted behind a line separator")
+        << "\u2028145" << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none << false;
+    QTest::newRow("pasted behind a paragraph separator")
+        << "\u2029145" << QStringList{"1481.96", "491.88", "48.35", "46.25", "1993.84"} << none << false;
     QTest::newRow("pasted with a minus sign")
         << "\u2212101" << QStringList{"-2127.56", "-706.17", "-69.41", "-66.39", "-2813.73"} << none << false;
     QTest::newRow("empty") << "" << unchanged << std::optional(missingFrequency) << false;
@@ -108,6 +113,8 @@ void TestCalc::calculate_data()
     QTest::newRow("tab only") << "\t" << unchanged << std::optional(missingFrequency) << false;
     QTest::newRow("invisible characters only")
         << "\u200b\u200f\n" << unchanged << std::optional(missingFrequency) << false;
+    QTest::newRow("a line separator only") << "\u2028" << unchanged << std::optional(missingFrequency) << false;
+    QTest::newRow("a paragraph separator only") << "\u2029" << unchanged << std::optional(missingFrequency) << false;
 
     QTest::newRow("overflow on reading") << "1e400" << unchanged << none << true;
     QTest::newRow("A overflows, nothing written") << "1e-305" << unchanged << none << true;
@@ -139,10 +146,17 @@ void TestCalc::calculate()
         QCOMPARE(std::get<rt::RuntimeError>(outcome), rt::overflowError());
         QCOMPARE(calc::messageOf(outcome)->prompt, QStringLiteral("运行时错误 '6':\n\n溢出"));
     } else { // the texts written, as the boxes show them
-        QVERIFY(std::holds_alternative<calc::ResultTexts>(outcome));
-        const auto &written = std::get<calc::ResultTexts>(outcome);
+        QVERIFY(std::holds_alternative<calc::Calculated>(outcome));
+        const auto &calculated = std::get<calc::Calculated>(outcome);
+        const auto &written = calculated.texts;
         QCOMPARE(QStringList(written.begin(), written.end()), expected);
         QCOMPARE(calc::messageOf(outcome), std::nullopt);
+        // What the prediction and the cut sheet take: the frequency as typed,
+        // and the lengths as they show, not as computed.
+        QCOMPARE(calculated.frequency, rt::trim(frequency));
+        QCOMPARE(calculated.mhz, rt::val(frequency).value);
+        QCOMPARE(calculated.lengths, (calc::Lengths{rt::val(expected[0]).value, rt::val(expected[1]).value,
+                                                     rt::val(expected[2]).value, rt::val(expected[3]).value}));
     }
 }
 
@@ -162,7 +176,7 @@ void TestCalc::frequencyIsReadForEachElement()
         mutable std::array<int, 6> reads{};
     };
     CountingBoxes boxes(QStringLiteral("145"));
-    QVERIFY(std::holds_alternative<calc::ResultTexts>(calc::calculate(boxes)));
+    QVERIFY(std::holds_alternative<calc::Calculated>(calc::calculate(boxes)));
     QCOMPARE(boxes.reads, (std::array<int, 6>{5, 1, 1, 0, 0, 0}));
 }
 

@@ -6,9 +6,9 @@
 #include "ui/dimensions.h"
 #include "ui/form1.h"
 #include "ui/label.h"
+#include "ui/document.h"
 #include "ui/predictionwindow.h"
 #include "ui/swrplot.h"
-#include "antenna/report.h"
 #include "runtime/format.h"
 #include "ui/layout.h"
 
@@ -542,7 +542,8 @@ void TestUi::coloursUnderADarkTheme()
     Form1 darkForm;
     darkForm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&darkForm));
-    ui::PredictionWindow darkPrediction; // a window of its own: it inherits nothing
+    ui::Document nothing;
+    ui::PredictionWindow darkPrediction(&nothing); // a window of its own: it inherits nothing
     QApplication::setPalette(light);
 
     auto *widget = darkForm.findChild<QWidget *>(name);
@@ -1067,7 +1068,7 @@ void TestUi::cutSheet()
     QCOMPARE(sheet.has_value(), !heading.isEmpty());
     if (!sheet)
         return;
-    QCOMPARE(QStringList(sheet->values.begin(), sheet->values.end()), results());
+    QCOMPARE(QStringList(sheet->results.texts.begin(), sheet->results.texts.end()), results());
     QCOMPARE(ui::cutSheetFileName(*sheet), fileName);
 
     QTemporaryDir dir;
@@ -1314,6 +1315,7 @@ void TestUi::measuredSweeps()
     const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     QVERIFY(ui::saveCutSheet(*sheet, pdf));
     const auto text = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    if (qEnvironmentVariableIsSet("TOLVERA_KEEP_SHEET")) QFile::copy(pdf, qEnvironmentVariable("TOLVERA_KEEP_SHEET"));
     QVERIFY2(text.contains(lowest) && text.contains(QStringLiteral("剪切建议")), qPrintable(text));
     QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
 #endif

@@ -3,42 +3,53 @@
 
 #pragma once
 
-#include "antenna/prediction.h"
+#include "antenna/oneport.h"
 #include "antenna/swr.h"
-#include "antenna/touchstone.h"
 
 #include <QString>
-#include <QStringList>
+
+#include <complex>
 
 namespace antenna {
 
-// One analyser sweep of the antenna as built.
-struct Measurement
+// Where a measurement came from: a file, or an analyser swept live.
+struct Origin
 {
-    QString file; // as the user named it
-    Sweep1Port sweep;
-    SwrSummary summary;
+    enum class Kind { File, Device };
+    Kind kind = Kind::File;
+    QString where;  // the file's path as the user named it, or the port
+    QString device; // the analyser, as it names itself, for a device
 };
 
-Measurement measurement(const QString &file, const Sweep1Port &sweep);
+// One analyser sweep of the antenna as built, and what it says.
+struct Measurement
+{
+    QString label; // what the legend and the figures call it
+    Origin origin;
+    OnePort data;
+    SwrSummary summary;           // against 50 ohms
+    std::complex<double> zAtBest; // R + jX where the SWR is lowest
+};
 
-// Millimetres to take off A and B (negative: to add) to move the
-// resonance from `measured` to `target`: the trim figure says how far 10 mm
-// off A, with B cut in proportion, moves it.
+Measurement measurement(const QString &label, const Origin &origin, const OnePort &data);
+// A file's sweep, called by its name.
+Measurement measuredFile(const QString &path, const OnePort &data);
+
+// How far the resonance moves up for 10 mm cut off A, with B cut by
+// bOverA of A's cut (in proportion, as the correction scales them).
+struct TrimFigure
+{
+    double mhzPer10mmOfA = 0;
+    double bOverA = 0;
+};
+
+// Millimetres to take off A and B (negative: to add).
 struct Cut
 {
     double a = 0, b = 0;
 };
 
-Cut cutFor(double measuredMhz, double targetMhz, double mhzPer10mmOfA, double bOverA);
-
-// In words a builder acts on: "A、B 各剪短约 12 毫米", "A 剪短约 12 毫米，B 剪短约
-// 4 毫米", "A 加长约 …", or that nothing needs cutting.
-QString cutAdvice(const Cut &cut, bool chinese);
-
-// What a sweep says, a line each: its lowest SWR and where ("实测 a.s1p：最低
-// 驻波比 1.35，在 147.200 MHz"), its band where the SWR stays at or below 2
-// and, with a prediction's trim figure, what to cut for the target.
-QStringList measuredFigures(const Measurement &m, const Prediction *p, double targetMhz, bool chinese);
+// What to cut to move the resonance from `measuredMhz` to `targetMhz`.
+Cut cutFor(double measuredMhz, double targetMhz, const TrimFigure &trim);
 
 } // namespace antenna

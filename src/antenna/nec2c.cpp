@@ -3,6 +3,8 @@
 
 #include "antenna/nec2c.h"
 
+#include "antenna/necoutput.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -57,8 +59,6 @@ struct Run
     }
 };
 
-Problem failed(const QString &detail) { return {Problem::Kind::Nec2cFailed, 0, detail}; }
-
 } // namespace
 
 QString Nec2c::find()
@@ -80,39 +80,39 @@ Nec2c::Nec2c(QString program, int secondsEach)
 {
 }
 
-JobResult Nec2c::run(const Job &job) const { return run(std::vector<Job>{job}).front(); }
-
-std::vector<JobResult> Nec2c::run(const std::vector<Job> &jobs) const
+std::vector<Solved> Nec2c::solve(const std::vector<Simulation> &simulations) const
 {
-    std::vector<JobResult> results(jobs.size(), Problem{Problem::Kind::Cancelled, 0, {}});
+    std::vector<Solved> results(simulations.size(), Problem::of(Problem::Kind::Cancelled));
     if (path.isEmpty()) {
-        std::fill(results.begin(), results.end(), Problem{Problem::Kind::Nec2cMissing, 0, {}});
+        std::fill(results.begin(), results.end(), Problem::missing());
         return results;
     }
     std::vector<Run> running;
     std::size_t next = 0;
-    auto finish = [&](Run &run) -> JobResult {
+    auto finish = [&](Run &run) -> Solved {
         auto &p = *run.process;
         if (p.exitStatus() == QProcess::CrashExit)
-            return failed(QStringLiteral("crashed"));
+            return Problem::failed(QStringLiteral("crashed"));
         if (p.exitCode() != 0) {
             const auto said = QString::fromLocal8Bit(p.readAllStandardError()).simplified().left(200);
-            return failed(said.isEmpty() ? QStringLiteral("exit status %1").arg(p.exitCode()) : said);
+            return Problem::failed(said.isEmpty() ? QStringLiteral("exit status %1").arg(p.exitCode()) : said);
         }
         QFile out(run.folder->filePath(QStringLiteral("j.out")));
         if (!out.open(QIODevice::ReadOnly) || out.size() > largestOutput)
-            return Problem{Problem::Kind::Nec2cGarbled, 0, QStringLiteral("no output file")};
-        const auto &job = jobs[run.job];
-        return readNecOutput(out.readAll(), job.frequencies, job.directions);
+            return Problem::garbled(0, QStringLiteral("no output file"));
+        const auto &simulation = simulations[run.job];
+        return readNecOutput(out.readAll(), simulation.structure, simulation.request);
     };
 
-    while (!cancelled && (next < jobs.size() || !running.empty())) {
-        while (next < jobs.size() && int(running.size()) < parallel) {
+    while (!cancelled && (next < simulations.size() || !running.empty())) {
+        while (next < simulations.size() && int(running.size()) < parallel) {
             Run run{std::make_unique<QTemporaryDir>(), std::make_unique<QProcess>(), QDeadlineTimer(milliseconds), next};
             const auto job = next++;
             QFile deck(run.folder->filePath(QStringLiteral("j.nec")));
-            if (!run.folder->isValid() || !deck.open(QIODevice::WriteOnly) || deck.write(jobs[job].deck) < 0) {
-                results[job] = failed(QStringLiteral("cannot write its input in %1").arg(QDir::tempPath()));
+            const auto &simulation = simulations[job];
+            if (!run.folder->isValid() || !deck.open(QIODevice::WriteOnly)
+                || deck.write(antenna::deck(simulation.structure, simulation.request)) < 0) {
+                results[job] = Problem::failed(QStringLiteral("cannot write its input in %1").arg(QDir::tempPath()));
                 continue;
             }
             deck.close();
@@ -123,7 +123,7 @@ std::vector<JobResult> Nec2c::run(const std::vector<Job> &jobs) const
             run.process->setStandardOutputFile(QProcess::nullDevice());
             run.process->start(path, {QStringLiteral("-ij.nec"), QStringLiteral("-oj.out")});
             if (!run.process->waitForStarted(10000)) {
-                results[job] = Problem{Problem::Kind::Nec2cMissing, 0, run.process->errorString()};
+                results[job] = Problem::missing(run.process->errorString());
                 continue;
             }
             running.push_back(std::move(run));
@@ -136,7 +136,7 @@ std::vector<JobResult> Nec2c::run(const std::vector<Job> &jobs) const
             } else if (it->deadline.hasExpired()) {
                 p.kill();
                 p.waitForFinished(1000);
-                results[it->job] = Problem{Problem::Kind::Nec2cTimedOut, milliseconds / 1000.0, {}};
+                results[it->job] = Problem::timedOut(milliseconds / 1000.0);
                 it = running.erase(it);
             } else {
                 ++it;

@@ -3,33 +3,16 @@
 
 #pragma once
 
-#include "antenna/necoutput.h"
-#include "antenna/problem.h"
+#include "antenna/solver.h"
 
-#include <QByteArray>
 #include <QString>
-
-#include <atomic>
-#include <variant>
-#include <vector>
 
 namespace antenna {
 
-// One deck for nec2c, and what its output must hold.
-struct Job
-{
-    QByteArray deck;
-    int frequencies = 1;
-    int directions = 0;
-};
-
-using JobResult = std::variant<NecOutput, Problem>;
-
-// Runs nec2c, a separate program, on decks: each in a private temporary
-// folder that is removed afterwards, several at once where the machine has
-// the cores. It blocks; another thread may cancel it, which kills the runs
-// under way.
-class Nec2c
+// Solves structures with nec2c, a separate program: a card deck for each,
+// in a private temporary folder that is removed afterwards, several at once
+// where the machine has the cores. Cancelling kills the runs under way.
+class Nec2c : public Solver
 {
 public:
     // The program: $TOLVERA_NEC2C, else nec2c beside tolvera, else on PATH;
@@ -38,20 +21,15 @@ public:
 
     explicit Nec2c(QString program = find(), int secondsEach = 60);
 
-    // In the order of the jobs. A job that fails gives its problem; once
-    // cancelled, every job not finished gives Cancelled.
-    std::vector<JobResult> run(const std::vector<Job> &jobs) const;
-    JobResult run(const Job &job) const;
+    using Solver::solve;
+    std::vector<Solved> solve(const std::vector<Simulation> &simulations) const override;
 
-    void cancel() { cancelled = true; }
-    bool isCancelled() const { return cancelled; }
     const QString &program() const { return path; }
 
 private:
     QString path;
     int milliseconds;
     int parallel;
-    mutable std::atomic_bool cancelled = false;
 };
 
 } // namespace antenna

@@ -3,41 +3,22 @@
 
 #pragma once
 
+#include "antenna/deck.h"
 #include "antenna/problem.h"
+#include "antenna/solution.h"
 
 #include <QByteArrayView>
 
-#include <complex>
 #include <variant>
-#include <vector>
 
 namespace antenna {
 
-// The impedance at the source, at one frequency.
-struct FeedPoint
-{
-    double mhz;
-    std::complex<double> z; // ohms
-};
-
-// The power gain towards one direction: theta from the zenith, phi from
-// the x axis (the bend), in degrees.
-struct Gain
-{
-    double theta, phi, dbi;
-};
-
-struct NecOutput
-{
-    std::vector<FeedPoint> feed;
-    std::vector<Gain> pattern;
-};
-
-// Reads what nec2c wrote for one of our decks: the input parameters at
-// each frequency and the radiation pattern, if asked for. Anything else
-// there is passed over. Output that stops early, holds fewer frequencies or
-// directions than asked for, or numbers that are not numbers is garbled:
-// the problem names the line.
-std::variant<NecOutput, Problem> readNecOutput(QByteArrayView text, int frequencies, int directions = 0);
+// Reads what nec2c wrote for the deck of this structure and request: the
+// impedance at the structure's source at each frequency, the currents on
+// every segment where they were asked for, and the pattern where one was.
+// Anything else there is passed over. Output that stops early, holds fewer
+// frequencies, segments or directions than asked for, or numbers that are
+// not numbers is garbled: the problem names the line.
+std::variant<Solution, Problem> readNecOutput(QByteArrayView text, const Structure &structure, const Request &request);
 
 } // namespace antenna

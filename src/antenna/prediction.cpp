@@ -3,9 +3,8 @@
 
 #include "antenna/prediction.h"
 
-#include "antenna/deck.h"
-
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -14,56 +13,51 @@ namespace antenna {
 
 namespace {
 
-// The sweep is cut into this many runs at once, for the machine's cores.
-constexpr int sweepParts = 2;
-// The correction is found to this fraction of A and of C.
+// A band is cut into this many solutions at once, for the machine's cores.
+constexpr int bandParts = 2;
+
+// The search for the lengths: in each round A and B are scaled together
+// within scaleWidth either way of where they stand, then C moved within
+// feedSpread of it, to the lowest SWR at f.
+struct Round
+{
+    double scaleWidth;
+    double feedSpread;
+};
+constexpr std::array<Round, 2> rounds{{{0.03, 0.6}, {0.005, 0.15}}};
+// Found to these fractions of A and of C.
 constexpr double scaleTolerance = 2e-4;
 constexpr double feedTolerance = 1e-3;
-// The trim figure from shortening A and B by this fraction.
+// How far they may go at all: A and B to half or twice the formula's, C
+// between a tenth of the formula's and four fifths of B.
+constexpr double leastScale = 0.5, mostScale = 2;
+constexpr double lowestFeed = 0.1, highestFeedOfB = 0.8;
+
+// The trim figure from shortening A and B by this fraction, the
+// resonance found in a band from 0.99 f (it moves up) in steps of f / 1000.
 constexpr double trimFraction = 0.02;
-// As many one-frequency runs as the correction takes, for progress.
-constexpr int expectedRuns = 56;
+constexpr double trimFrom = 0.99;
+constexpr int trimPoints = 71;
 
-std::vector<SwrPoint> swrOf(const std::vector<FeedPoint> &feed)
+// The share of the progress bar each step takes.
+constexpr int asCutShare = 25, searchShare = 55;
+
+const double golden = (std::sqrt(5.0) - 1) / 2;
+
+// How many values a golden-section search over `width` to within `tolerance` takes.
+int goldenEvaluations(double width, double tolerance)
 {
-    std::vector<SwrPoint> curve;
-    curve.reserve(feed.size());
-    for (const auto &p : feed)
-        curve.push_back({p.mhz, swr(p.z)});
-    return curve;
+    return 2 + std::max(0, int(std::ceil(std::log(tolerance / width) / std::log(golden))));
 }
 
-std::vector<Job> sweepJobs(const Model &model, const Sweep &whole)
+// The one-frequency solutions the search takes when no end of an interval is reached.
+int expectedSearchRuns()
 {
-    std::vector<Job> jobs;
-    int done = 0;
-    for (int part = 0; part < sweepParts; ++part) {
-        const int points = (whole.points - done) / (sweepParts - part);
-        if (points == 0)
-            continue;
-        jobs.push_back({sweepDeck(model, {whole.at(done), whole.step, points}), points, 0});
-        done += points;
-    }
-    return jobs;
-}
-
-// The sweep's parts joined, or the first problem.
-std::variant<std::vector<FeedPoint>, Problem> joined(std::vector<JobResult>::const_iterator begin,
-                                                     std::vector<JobResult>::const_iterator end)
-{
-    std::vector<FeedPoint> feed;
-    for (auto it = begin; it != end; ++it) {
-        if (const auto *problem = std::get_if<Problem>(&*it))
-            return *problem;
-        const auto &part = std::get<NecOutput>(*it).feed;
-        feed.insert(feed.end(), part.begin(), part.end());
-    }
-    return feed;
-}
-
-JPole scaled(const JPole &j, double scale, double c)
-{
-    return {j.a * scale, j.b * scale, c, j.d, j.tube};
+    int runs = 0;
+    for (const auto &round : rounds)
+        runs += goldenEvaluations(2 * round.scaleWidth, scaleTolerance)
+                + goldenEvaluations(2 * round.feedSpread, feedTolerance);
+    return runs;
 }
 
 // Golden-section search for the least of fn within [lo, hi], to within
@@ -71,20 +65,19 @@ JPole scaled(const JPole &j, double scale, double c)
 template <typename Fn>
 double minimise(Fn fn, double lo, double hi, double tol, double floor, double ceiling)
 {
-    const double g = (std::sqrt(5.0) - 1) / 2;
     double x = (lo + hi) / 2;
     for (int moves = 0; moves < 4; ++moves) {
         double a = lo, b = hi;
-        double c = b - g * (b - a), d = a + g * (b - a);
+        double c = b - golden * (b - a), d = a + golden * (b - a);
         double fc = fn(c), fd = fn(d);
         while (b - a > tol) {
             if (fc < fd) {
                 b = d, d = c, fd = fc;
-                c = b - g * (b - a);
+                c = b - golden * (b - a);
                 fc = fn(c);
             } else {
                 a = c, c = d, fc = fd;
-                d = a + g * (b - a);
+                d = a + golden * (b - a);
                 fd = fn(d);
             }
         }
@@ -103,114 +96,186 @@ double minimise(Fn fn, double lo, double hi, double tol, double floor, double ce
     return x;
 }
 
+JPole scaled(const JPole &j, double scale, double c) { return {j.a * scale, j.b * scale, c, j.d, j.tube}; }
+
+std::vector<Simulation> bandSimulations(const Structure &structure, const FrequencyPlan &whole)
+{
+    std::vector<Simulation> simulations;
+    int done = 0;
+    for (int part = 0; part < bandParts; ++part) {
+        const int points = (whole.points - done) / (bandParts - part);
+        if (points == 0)
+            continue;
+        simulations.push_back({structure, {{whole.at(done), whole.step, points}, false, std::nullopt}});
+        done += points;
+    }
+    return simulations;
+}
+
+// A band's parts joined, or the first problem.
+std::variant<FeedCurve, Problem> joined(std::vector<Solved>::const_iterator begin, std::vector<Solved>::const_iterator end)
+{
+    FeedCurve curve;
+    for (auto it = begin; it != end; ++it) {
+        if (const auto *problem = std::get_if<Problem>(&*it))
+            return *problem;
+        const auto &part = std::get<Solution>(*it).feed;
+        curve.points.insert(curve.points.end(), part.begin(), part.end());
+    }
+    return curve;
+}
+
+// The steps of a prediction, on one solver.
+class Predictor
+{
+public:
+    Predictor(const JPole &j, double mhz, const Solver &solver, const Progress &progress)
+        : j(j), mhz(mhz), solver(solver), progress(progress), cut(segmentation(j, mhz))
+    {
+    }
+
+    std::variant<Prediction, Problem> run()
+    {
+        report(0);
+        Prediction p;
+        p.mhz = mhz;
+        p.asCut = j;
+        p.segments = cut.total();
+        if (auto problem = simulateAsCut(p))
+            return *problem;
+        report(asCutShare);
+        if (auto problem = correct(p))
+            return *problem;
+        if (auto problem = simulateCorrected(p))
+            return *problem;
+        report(100);
+        return p;
+    }
+
+private:
+    void report(int percent) const
+    {
+        if (progress)
+            progress(percent);
+    }
+
+    // The antenna as calculated: its band and, at f, its pattern.
+    std::optional<Problem> simulateAsCut(Prediction &p) const
+    {
+        const auto structure = jStructure(j, cut);
+        auto simulations = bandSimulations(structure, bandAround(mhz));
+        simulations.push_back({structure, {{mhz, 0, 1}, false, allRound}});
+        const auto solved = solver.solve(simulations);
+        const auto band = joined(solved.begin(), solved.end() - 1);
+        if (const auto *problem = std::get_if<Problem>(&band))
+            return *problem;
+        if (const auto *problem = std::get_if<Problem>(&solved.back()))
+            return *problem;
+        p.feed = std::get<FeedCurve>(band);
+        p.pattern = std::get<Solution>(solved.back()).pattern;
+        return std::nullopt;
+    }
+
+    // The SWR at f of the J with A and B scaled and C moved, on the
+    // segmentation of the J as cut, so that it changes smoothly with them.
+    double swrAtF(double scale, double c)
+    {
+        if (trouble)
+            return std::numeric_limits<double>::infinity();
+        const auto solved = solver.solve(Simulation{jStructure(scaled(j, scale, c), cut), {{mhz, 0, 1}, false, std::nullopt}});
+        ++runs;
+        report(asCutShare + std::min(searchShare, searchShare * runs / expectedRuns));
+        if (const auto *problem = std::get_if<Problem>(&solved)) {
+            trouble = *problem;
+            return std::numeric_limits<double>::infinity();
+        }
+        return swr(std::get<Solution>(solved).feed.front().z);
+    }
+
+    // The lengths for this tube.
+    std::optional<Problem> correct(Prediction &p)
+    {
+        double scale = p.summary().best.mhz / mhz; // the resonance moves with the lengths
+        double c = j.c;
+        for (const auto &round : rounds) {
+            scale = minimise([&](double s) { return swrAtF(s, c); }, scale * (1 - round.scaleWidth),
+                             scale * (1 + round.scaleWidth), scaleTolerance, leastScale, mostScale);
+            const double highest = highestFeedOfB * j.b * scale;
+            c = minimise([&](double x) { return swrAtF(scale, x); }, c * (1 - round.feedSpread),
+                         std::min(c * (1 + round.feedSpread), highest), c * feedTolerance, j.c * lowestFeed, highest);
+        }
+        if (trouble)
+            return trouble;
+        p.corrected = scaled(j, scale, c);
+        return std::nullopt;
+    }
+
+    // The corrected J simulated anew, and once more a little shorter for
+    // the trim figure.
+    std::optional<Problem> simulateCorrected(Prediction &p) const
+    {
+        const JPole trimmed = scaled(p.corrected, 1 - trimFraction, p.corrected.c);
+        auto simulations = bandSimulations(jStructure(p.corrected, segmentation(p.corrected, mhz)), bandAround(mhz));
+        const auto split = std::ptrdiff_t(simulations.size());
+        for (auto &s : bandSimulations(jStructure(trimmed, segmentation(trimmed, mhz)),
+                                       {mhz * trimFrom, mhz / 1000, trimPoints}))
+            simulations.push_back(std::move(s));
+        const auto solved = solver.solve(simulations);
+        const auto corrected = joined(solved.begin(), solved.begin() + split);
+        const auto shorter = joined(solved.begin() + split, solved.end());
+        for (const auto *result : {&corrected, &shorter}) {
+            if (const auto *problem = std::get_if<Problem>(result))
+                return *problem;
+        }
+        p.correctedFeed = std::get<FeedCurve>(corrected);
+        const double moved = std::get<FeedCurve>(shorter).summary().best.mhz - p.correctedSummary().best.mhz;
+        p.mhzPer10mmOfA = moved * 10 / (p.corrected.a * trimFraction);
+        return std::nullopt;
+    }
+
+    const JPole j;
+    const double mhz;
+    const Solver &solver;
+    const Progress &progress;
+    const JSegmentation cut;
+    const int expectedRuns = expectedSearchRuns();
+    int runs = 0;
+    std::optional<Problem> trouble;
+};
+
 } // namespace
 
-double Prediction::correctedE() const { return corrected.a + corrected.b + calc::allowance; }
-
-Sweep sweepAround(double mhz)
+FrequencyPlan bandAround(double mhz)
 {
     return {mhz * (1 - sweepSpan), mhz * (2 * sweepSpan) / (sweepPoints - 1), sweepPoints};
 }
 
-std::variant<std::vector<FeedPoint>, Problem> sweep(const Model &model, const Sweep &whole, const Nec2c &nec2c)
+Gain Prediction::strongest() const
 {
-    const auto results = nec2c.run(sweepJobs(model, whole));
-    return joined(results.begin(), results.end());
+    return *std::max_element(pattern.begin(), pattern.end(), [](const Gain &a, const Gain &b) { return a.dbi < b.dbi; });
 }
 
-std::variant<Prediction, Problem> predict(const JPole &j, double mhz, const Nec2c &nec2c, const Progress &progress)
+double Prediction::horizonDbi() const
+{
+    double horizon = -std::numeric_limits<double>::infinity();
+    for (const auto &g : pattern) {
+        if (g.theta == 90)
+            horizon = std::max(horizon, g.dbi);
+    }
+    return horizon;
+}
+
+std::variant<FeedCurve, Problem> feedCurve(const Structure &structure, const FrequencyPlan &plan, const Solver &solver)
+{
+    const auto solved = solver.solve(bandSimulations(structure, plan));
+    return joined(solved.begin(), solved.end());
+}
+
+std::variant<Prediction, Problem> predict(const JPole &j, double mhz, const Solver &solver, const Progress &progress)
 {
     if (const auto problem = refusal(j, mhz))
         return *problem;
-    auto report = [&](int percent) {
-        if (progress)
-            progress(percent);
-    };
-    report(0);
-
-    Prediction p;
-    p.mhz = mhz;
-    p.asCut = j;
-    const auto cut = segmentation(j, mhz);
-    const auto asCut = model(j, cut);
-    p.segments = asCut.segments();
-
-    // The antenna as calculated: its sweep and, at f, its pattern.
-    auto jobs = sweepJobs(asCut, sweepAround(mhz));
-    jobs.push_back({patternDeck(asCut, mhz), 1, patternThetas * patternPhis});
-    const auto first = nec2c.run(jobs);
-    const auto feed = joined(first.begin(), first.end() - 1);
-    if (const auto *problem = std::get_if<Problem>(&feed))
-        return *problem;
-    if (const auto *problem = std::get_if<Problem>(&first.back()))
-        return *problem;
-    p.feed = std::get<std::vector<FeedPoint>>(feed);
-    p.swr = swrOf(p.feed);
-    p.summary = summarize(p.swr);
-    p.zAtF = p.feed[sweepPoints / 2].z;
-    p.swrAtF = p.swr[sweepPoints / 2].swr;
-    p.pattern = std::get<NecOutput>(first.back()).pattern;
-    p.strongest = *std::max_element(p.pattern.begin(), p.pattern.end(),
-                                    [](const Gain &a, const Gain &b) { return a.dbi < b.dbi; });
-    p.horizonDbi = -std::numeric_limits<double>::infinity();
-    for (const auto &g : p.pattern) {
-        if (g.theta == 90)
-            p.horizonDbi = std::max(p.horizonDbi, g.dbi);
-    }
-    report(25);
-
-    // The lengths for this tube, each try one frequency on the same
-    // segments, so that the SWR changes smoothly with the lengths.
-    std::optional<Problem> trouble;
-    int runs = 0;
-    auto swrAtF = [&](double scale, double c) {
-        if (trouble)
-            return std::numeric_limits<double>::infinity();
-        const auto result = nec2c.run(Job{sweepDeck(model(scaled(j, scale, c), cut), {mhz, 0, 1}), 1, 0});
-        report(25 + std::min(55, 55 * ++runs / expectedRuns));
-        if (const auto *problem = std::get_if<Problem>(&result)) {
-            trouble = *problem;
-            return std::numeric_limits<double>::infinity();
-        }
-        return swr(std::get<NecOutput>(result).feed.front().z);
-    };
-    double scale = p.summary.best.mhz / mhz; // the resonance moves with the lengths
-    double c = j.c;
-    for (const double width : {0.03, 0.005}) {
-        scale = minimise([&](double s) { return swrAtF(s, c); }, scale * (1 - width), scale * (1 + width),
-                         scaleTolerance, 0.5, 2);
-        const double highest = 0.8 * j.b * scale;
-        const double spread = width == 0.03 ? 0.6 : 0.15;
-        c = minimise([&](double x) { return swrAtF(scale, x); }, c * (1 - spread), std::min(c * (1 + spread), highest),
-                     c * feedTolerance, j.c * 0.1, highest);
-    }
-    if (trouble)
-        return *trouble;
-    p.corrected = scaled(j, scale, c);
-
-    // The corrected J simulated anew, and once more a little shorter for
-    // the trim figure.
-    const JPole trimmed = scaled(p.corrected, 1 - trimFraction, p.corrected.c);
-    const Sweep trimSweep{mhz * 0.99, mhz / 1000, 71};
-    jobs = sweepJobs(model(p.corrected, segmentation(p.corrected, mhz)), sweepAround(mhz));
-    const auto split = jobs.size();
-    for (auto &job : sweepJobs(model(trimmed, segmentation(trimmed, mhz)), trimSweep))
-        jobs.push_back(std::move(job));
-    const auto last = nec2c.run(jobs);
-    const auto corrected = joined(last.begin(), last.begin() + std::ptrdiff_t(split));
-    const auto shorter = joined(last.begin() + std::ptrdiff_t(split), last.end());
-    for (const auto *result : {&corrected, &shorter}) {
-        if (const auto *problem = std::get_if<Problem>(result))
-            return *problem;
-    }
-    const auto &correctedFeed = std::get<std::vector<FeedPoint>>(corrected);
-    p.correctedSwr = swrOf(correctedFeed);
-    p.correctedSummary = summarize(p.correctedSwr);
-    p.correctedSwrAtF = p.correctedSwr[sweepPoints / 2].swr;
-    const auto shorterSummary = summarize(swrOf(std::get<std::vector<FeedPoint>>(shorter)));
-    p.mhzPer10mmOfA = (shorterSummary.best.mhz - p.correctedSummary.best.mhz) * 10 / (p.corrected.a * trimFraction);
-    report(100);
-    return p;
+    return Predictor(j, mhz, solver, progress).run();
 }
 
 } // namespace antenna

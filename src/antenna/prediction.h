@@ -4,9 +4,10 @@
 #pragma once
 
 #include "antenna/deck.h"
-#include "antenna/model.h"
-#include "antenna/nec2c.h"
-#include "antenna/necoutput.h"
+#include "antenna/feedcurve.h"
+#include "antenna/jpole.h"
+#include "antenna/measurement.h"
+#include "antenna/solver.h"
 #include "antenna/swr.h"
 
 #include <functional>
@@ -15,9 +16,12 @@
 
 namespace antenna {
 
-// The sweep: from 0.95 f to 1.05 f in steps of f / 1000.
+// The band a prediction looks at: from 0.95 f to 1.05 f in steps of f / 1000.
 inline constexpr int sweepPoints = 101;
 inline constexpr double sweepSpan = 0.05;
+
+// The frequencies around f that a prediction solves at.
+FrequencyPlan bandAround(double mhz);
 
 // What the model says of a J cut as calculated, and what to cut instead.
 struct Prediction
@@ -26,43 +30,44 @@ struct Prediction
     JPole asCut;
     int segments = 0;
 
-    std::vector<FeedPoint> feed; // the sweep
-    std::vector<SwrPoint> swr;   // the same, against 50 ohms
-    SwrSummary summary;
-    std::complex<double> zAtF;
-    double swrAtF = 0;
-
+    FeedCurve feed;            // across the band
     std::vector<Gain> pattern; // at f, every 5° of elevation and azimuth
-    Gain strongest{};          // the largest gain, and where
-    double horizonDbi = 0;     // the largest towards the horizon
 
     // The lengths for this tube: A and B scaled together so that the model
     // resonates at f, then C moved for the lowest SWR there; D kept.
     JPole corrected;
-    std::vector<SwrPoint> correctedSwr;
-    SwrSummary correctedSummary;
-    double correctedSwrAtF = 0;
+    FeedCurve correctedFeed;
 
     // How far the resonance moves up for 10 mm cut off A (and B cut in
     // proportion, as the correction scales them): the trim figure.
     double mhzPer10mmOfA = 0;
 
-    double correctedE() const;
+    std::vector<SwrPoint> swr() const { return feed.swr(); }
+    SwrSummary summary() const { return feed.summary(); }
+    std::complex<double> zAtF() const { return feed.zAt(mhz); }
+    double swrAtF() const { return feed.swrAt(mhz); }
+    Gain strongest() const;   // the largest gain, and where
+    double horizonDbi() const; // the largest towards the horizon
+
+    std::vector<SwrPoint> correctedSwr() const { return correctedFeed.swr(); }
+    SwrSummary correctedSummary() const { return correctedFeed.summary(); }
+    double correctedSwrAtF() const { return correctedFeed.swrAt(mhz); }
+    double correctedE() const { return corrected.e(); }
+    // The trim figure with B cut in proportion to A, as the correction scales them.
+    TrimFigure trimFigure() const { return {mhzPer10mmOfA, corrected.b / corrected.a}; }
 };
 
 // How far along: 0 to 100.
 using Progress = std::function<void(int percent)>;
 
 // Simulates the J at f and finds its lengths for the tube: a few sweeps
-// and a few dozen one-frequency runs of nec2c. Blocks; nec2c.cancel() from
+// and a few dozen one-frequency solutions. Blocks; solver.cancel() from
 // another thread stops it with Cancelled.
-std::variant<Prediction, Problem> predict(const JPole &j, double mhz, const Nec2c &nec2c,
+std::variant<Prediction, Problem> predict(const JPole &j, double mhz, const Solver &solver,
                                           const Progress &progress = {});
 
-// The sweep of a model alone, as the prediction runs it (for comparison).
-std::variant<std::vector<FeedPoint>, Problem> sweep(const Model &model, const Sweep &sweep, const Nec2c &nec2c);
-
-// The sweep around f that a prediction uses.
-Sweep sweepAround(double mhz);
+// The feed impedance of a structure across the frequencies, as the
+// prediction solves it: split between the machine's cores.
+std::variant<FeedCurve, Problem> feedCurve(const Structure &structure, const FrequencyPlan &plan, const Solver &solver);
 
 } // namespace antenna

@@ -10,6 +10,8 @@
 
 namespace antenna {
 
+// The transmitter's line: whatever an analyser was calibrated to, the SWR
+// a builder cares about is against 50 ohms.
 inline constexpr double referenceOhms = 50;
 
 // The standing-wave ratio on a line of z0 ohms ending in z; infinite when
@@ -37,10 +39,10 @@ struct SwrSummary
     bool bandReachesEdge = false;
 };
 
-// For a sweep in rising frequency, at least one point.
+// For a curve in rising frequency, at least one point.
 SwrSummary summarize(const std::vector<SwrPoint> &curve);
 
-// The SWR at a frequency inside the sweep, between its points.
+// The SWR at a frequency inside the curve, between its points.
 double swrAt(const std::vector<SwrPoint> &curve, double mhz);
 
 } // namespace antenna

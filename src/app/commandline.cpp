@@ -10,6 +10,8 @@
 #include "printprediction.h"
 #include "printresults.h"
 
+#include "words/words.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -26,77 +28,117 @@ bool looksLikeOption(const QString &argument)
            && !(argument[1] >= u'0' && argument[1] <= u'9');
 }
 
-int usageError(const QString &what)
+// What the command line asks for.
+struct Asked
 {
-    useConsole();
-    printError(QStringLiteral("tolvera: %1\n").arg(what));
-    return 1;
+    enum class Job { Window, Version, Help, Results, Predict, Measured, Usage } job = Job::Window;
+    QStringList frequencies;
+    bool json = false;
+    std::optional<QString> tube;
+    std::optional<QString> measured;
+    const char *usage = nullptr; // what is wrong with it, untranslated
+};
+
+// "--name VALUE" or "--name=VALUE"; false when it is not this option.
+bool valueOf(const QStringList &args, qsizetype &i, const char *name, std::optional<QString> &into, bool &missing)
+{
+    const QString option = QLatin1String(name);
+    const auto &argument = args[i];
+    if (argument == option) {
+        missing = i + 1 == args.size();
+        if (!missing)
+            into = args[++i];
+        return true;
+    }
+    if (argument.startsWith(option + u'=')) {
+        into = argument.mid(option.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+Asked parse(const QStringList &args)
+{
+    Asked asked;
+    bool qtOptions = false, optionsEnd = false, predict = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const auto &argument = args[i];
+        bool missing = false;
+        if (optionsEnd || !looksLikeOption(argument)) {
+            asked.frequencies << argument;
+        } else if (argument == u"--") {
+            optionsEnd = true;
+        } else if (argument == u"--version" || argument == u"-v") {
+            asked.job = Asked::Job::Version;
+            return asked;
+        } else if (argument == u"--help" || argument == u"-h") {
+            asked.job = Asked::Job::Help;
+            return asked;
+        } else if (argument == u"--predict") {
+            predict = true;
+        } else if (argument == u"--json") {
+            asked.json = true;
+        } else if (valueOf(args, i, "--tube", asked.tube, missing)) {
+            if (missing)
+                return {Asked::Job::Usage, {}, false, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--tube needs a diameter in mm")};
+        } else if (valueOf(args, i, "--measured", asked.measured, missing)) {
+            if (missing)
+                return {Asked::Job::Usage, {}, false, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--measured needs a file")};
+        } else {
+            qtOptions = true;
+        }
+    }
+    auto usage = [](const char *why) { return Asked{Asked::Job::Usage, {}, false, {}, {}, why}; };
+    if (asked.measured) {
+        if (predict || asked.frequencies.size() > 1)
+            return usage(QT_TRANSLATE_NOOP("Tolvera", "--measured takes one target frequency, and no --predict"));
+        asked.job = Asked::Job::Measured;
+        return asked;
+    }
+    if ((asked.tube || asked.json) && !predict)
+        return usage(QT_TRANSLATE_NOOP("Tolvera", "--tube and --json go with --predict or --measured"));
+    if (predict && asked.frequencies.isEmpty())
+        return usage(QT_TRANSLATE_NOOP("Tolvera", "--predict needs a frequency in MHz"));
+    // Qt's options are for the window, with whatever follows them.
+    if (asked.frequencies.isEmpty() || qtOptions)
+        return asked;
+    asked.job = predict ? Asked::Job::Predict : Asked::Job::Results;
+    return asked;
 }
 
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    const bool chinese = chineseLocale();
-    QStringList frequencies;
-    bool qtOptions = false;
-    bool optionsEnd = false;
-    bool predict = false;
-    bool json = false;
-    std::optional<QString> tube;
-    std::optional<QString> measured;
-    const auto args = arguments(argc, argv);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const auto &argument = args[i];
-        if (optionsEnd || !looksLikeOption(argument)) {
-            frequencies << argument;
-        } else if (argument == u"--") {
-            optionsEnd = true;
-        } else if (argument == u"--version" || argument == u"-v") {
-            useConsole();
-            printOut(QStringLiteral("Tolvera " TOLVERA_VERSION "\n"));
-            return 0;
-        } else if (argument == u"--help" || argument == u"-h") {
-            useConsole();
-            printOut(QString::fromUtf8(helpText(chinese)));
-            return 0;
-        } else if (argument == u"--predict") {
-            predict = true;
-        } else if (argument == u"--json") {
-            json = true;
-        } else if (argument == u"--tube" || argument.startsWith(u"--tube=")) {
-            if (argument == u"--tube" && i + 1 == args.size())
-                return usageError(chinese ? QStringLiteral("--tube：缺少管径（毫米）") : QStringLiteral("--tube needs a diameter in mm"));
-            tube = argument == u"--tube" ? args[++i] : argument.mid(7);
-        } else if (argument == u"--measured" || argument.startsWith(u"--measured=")) {
-            if (argument == u"--measured" && i + 1 == args.size())
-                return usageError(chinese ? QStringLiteral("--measured：缺少文件名") : QStringLiteral("--measured needs a file"));
-            measured = argument == u"--measured" ? args[++i] : argument.mid(11);
-        } else {
-            qtOptions = true;
-        }
-    }
-    if (measured) {
-        if (predict || frequencies.size() > 1)
-            return usageError(chinese ? QStringLiteral("--measured 只接受一个目标频率，不与 --predict 同用")
-                                      : QStringLiteral("--measured takes one target frequency, and no --predict"));
-        useConsole();
-        QCoreApplication app(argc, argv);
-        return printMeasured(*measured, frequencies.isEmpty() ? std::nullopt : std::optional(frequencies.front()), tube,
-                             json);
-    }
-    if ((tube || json) && !predict)
-        return usageError(chinese ? QStringLiteral("--tube 和 --json 只与 --predict 或 --measured 一起使用")
-                                  : QStringLiteral("--tube and --json go with --predict or --measured"));
-    if (predict && frequencies.isEmpty())
-        return usageError(chinese ? QStringLiteral("--predict：缺少频率（MHz）") : QStringLiteral("--predict needs a frequency in MHz"));
-    // Qt's options are for the window, with whatever follows them.
-    if (frequencies.isEmpty() || qtOptions)
+    const auto asked = parse(arguments(argc, argv));
+    if (asked.job == Asked::Job::Window)
         return std::nullopt;
     useConsole();
-    if (!predict)
-        return printResults(frequencies);
-    // nec2c runs as a separate process, found beside the program too.
+    // nec2c runs as a separate process, found beside the program too; the
+    // words come from the translation the program carries.
     QCoreApplication app(argc, argv);
-    return printPredictions(frequencies, tube, json);
+    if (chineseLocale())
+        words::speakChinese();
+    switch (asked.job) {
+    case Asked::Job::Window:
+        break;
+    case Asked::Job::Version:
+        printOut(QStringLiteral("Tolvera " TOLVERA_VERSION "\n"));
+        return 0;
+    case Asked::Job::Help:
+        printOut(helpText());
+        return 0;
+    case Asked::Job::Usage:
+        printError(QStringLiteral("tolvera: %1\n").arg(Tolvera::tr(asked.usage)));
+        return 1;
+    case Asked::Job::Results:
+        return printResults(asked.frequencies);
+    case Asked::Job::Predict:
+        return printPredictions(asked.frequencies, asked.tube, asked.json);
+    case Asked::Job::Measured:
+        return printMeasured(*asked.measured,
+                             asked.frequencies.isEmpty() ? std::nullopt : std::optional(asked.frequencies.front()),
+                             asked.tube, asked.json);
+    }
+    return 1;
 }

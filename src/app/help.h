@@ -3,5 +3,7 @@
 
 #pragma once
 
-// What --help says, in Chinese or in English.
-const char *helpText(bool chinese);
+#include <QString>
+
+// What --help says, in the language the program speaks.
+QString helpText();

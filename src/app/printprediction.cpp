@@ -5,14 +5,12 @@
 
 #include "console.h"
 #include "jsonnumbers.h"
-#include "language.h"
 #include "tube.h"
 
+#include "antenna/nec2c.h"
 #include "antenna/prediction.h"
-#include "antenna/report.h"
 #include "calc/calculation.h"
-#include "runtime/conversion.h"
-#include "runtime/format.h"
+#include "words/words.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,19 +23,20 @@ namespace {
 QJsonObject toJson(const antenna::Prediction &p)
 {
     QJsonArray sweep;
-    for (std::size_t i = 0; i < p.feed.size(); ++i)
-        sweep.append(QJsonArray{rounded(p.feed[i].mhz, 6), rounded(p.feed[i].z.real(), 2),
-                                rounded(p.feed[i].z.imag(), 2), swrValue(p.swr[i].swr)});
+    for (const auto &point : p.feed.points)
+        sweep.append(QJsonArray{rounded(point.mhz, 6), rounded(point.z.real(), 2), rounded(point.z.imag(), 2),
+                                swrValue(antenna::swr(point.z))});
     const auto &c = p.corrected;
+    const auto z = p.zAtF();
     return {
         {QStringLiteral("frequency_mhz"), p.mhz},
         {QStringLiteral("tube_mm"), p.asCut.tube},
         {QStringLiteral("sweep"), sweep},
-        {QStringLiteral("swr_at_f"), swrValue(p.swrAtF)},
-        {QStringLiteral("z_at_f"), QJsonArray{rounded(p.zAtF.real(), 2), rounded(p.zAtF.imag(), 2)}},
-        {QStringLiteral("best"), bestValue(p.summary)},
-        {QStringLiteral("swr2_band_mhz"), bandValue(p.summary)},
-        {QStringLiteral("gain_dbi"), rounded(p.strongest.dbi, 2)},
+        {QStringLiteral("swr_at_f"), swrValue(p.swrAtF())},
+        {QStringLiteral("z_at_f"), QJsonArray{rounded(z.real(), 2), rounded(z.imag(), 2)}},
+        {QStringLiteral("best"), bestValue(p.summary())},
+        {QStringLiteral("swr2_band_mhz"), bandValue(p.summary())},
+        {QStringLiteral("gain_dbi"), rounded(p.strongest().dbi, 2)},
         {QStringLiteral("corrected"), QJsonObject{{QStringLiteral("A"), rounded(c.a, 2)},
                                                   {QStringLiteral("B"), rounded(c.b, 2)},
                                                   {QStringLiteral("C"), rounded(c.c, 2)},
@@ -47,35 +46,33 @@ QJsonObject toJson(const antenna::Prediction &p)
     };
 }
 
-QString block(const antenna::Prediction &p, const QString &frequency, bool chinese)
+QString block(const antenna::Prediction &p, const QString &frequency)
 {
-    const auto f = antenna::figures(p, frequency, chinese);
+    const auto f = words::figures(p, frequency);
     QStringList lines{frequency + QStringLiteral(" MHz"), f.model, f.atF, f.lowest, f.band, f.gain};
-    lines << antenna::lengthRows(p, chinese);
+    lines << words::lengthRows(p);
     lines << f.trim;
     return lines.join(u'\n') + u'\n';
 }
 
 } // namespace
 
-std::variant<antenna::Prediction, QString> predictionFor(const QString &frequency, double tube,
-                                                         const antenna::Nec2c &nec2c, bool chinese)
+std::variant<Predicted, QString> predictionFor(const QString &frequency, double tube, const antenna::Solver &solver)
 {
     calc::BoxTexts boxes(frequency);
     const auto outcome = calc::calculate(boxes);
     if (const auto message = calc::messageOf(outcome))
         return oneLine(message->prompt);
-    const auto j = antenna::asShown(std::get<calc::ResultTexts>(outcome), tube);
-    auto result = antenna::predict(j, rt::val(frequency).value, nec2c);
+    const auto &calculated = std::get<calc::Calculated>(outcome);
+    auto result = antenna::predict(antenna::JPole::of(calculated.lengths, tube), calculated.mhz, solver);
     if (const auto *problem = std::get_if<antenna::Problem>(&result))
-        return problem->text(chinese);
-    return std::get<antenna::Prediction>(std::move(result));
+        return words::problem(*problem);
+    return Predicted{calculated, std::get<antenna::Prediction>(std::move(result))};
 }
 
 int printPredictions(const QStringList &frequencies, const std::optional<QString> &tubeText, bool json)
 {
-    const bool chinese = chineseLocale();
-    const auto tube = tubeDiameter(tubeText, chinese);
+    const auto tube = tubeDiameter(tubeText);
     if (!tube)
         return 1;
     const antenna::Nec2c nec2c;
@@ -83,20 +80,18 @@ int printPredictions(const QStringList &frequencies, const std::optional<QString
     QJsonArray all;
     bool first = true;
     for (const auto &frequency : frequencies) {
-        const auto result = predictionFor(frequency, *tube, nec2c, chinese);
-        QString said;
+        const auto result = predictionFor(frequency, *tube, nec2c);
         if (const auto *refused = std::get_if<QString>(&result)) {
-            said = *refused;
-        } else if (json) {
-            all.append(toJson(std::get<antenna::Prediction>(result)));
-        } else {
-            printOut((first ? QString() : QStringLiteral("\n"))
-                     + block(std::get<antenna::Prediction>(result), rt::trim(frequency), chinese));
-            first = false;
-        }
-        if (!said.isEmpty()) {
-            printError(QStringLiteral("tolvera: %1: %2\n").arg(frequency, said));
+            printError(QStringLiteral("tolvera: %1: %2\n").arg(frequency, *refused));
             status = 1;
+            continue;
+        }
+        const auto &[calculated, prediction] = std::get<Predicted>(result);
+        if (json) {
+            all.append(toJson(prediction));
+        } else {
+            printOut((first ? QString() : QStringLiteral("\n")) + block(prediction, calculated.frequency));
+            first = false;
         }
     }
     if (json)

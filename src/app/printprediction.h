@@ -4,6 +4,7 @@
 #pragma once
 
 #include "antenna/prediction.h"
+#include "calc/calculation.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,14 @@
 #include <variant>
 
 // The J the window calculates for a frequency as typed, simulated with this
-// tube; or what the window or the model says against it, on one line.
-std::variant<antenna::Prediction, QString> predictionFor(const QString &frequency, double tube,
-                                                         const antenna::Nec2c &nec2c, bool chinese);
+// tube, with what was calculated; or what the window or the model says
+// against it, on one line.
+struct Predicted
+{
+    calc::Calculated calculated;
+    antenna::Prediction prediction;
+};
+std::variant<Predicted, QString> predictionFor(const QString &frequency, double tube, const antenna::Solver &solver);
 
 // tolvera --predict [--tube MM] [--json] FREQUENCY...: for each frequency,
 // the J as calculated simulated with nec2c and its lengths for the tube, a

@@ -4,16 +4,16 @@
 #include "printresults.h"
 
 #include "console.h"
-#include "language.h"
 
 #include "calc/calculation.h"
 #include "runtime/conversion.h"
+#include "words/words.h"
 
 #include <algorithm>
 
 int printResults(const QStringList &frequencies)
 {
-    const QString unit = chineseLocale() ? QStringLiteral("毫米") : QStringLiteral("mm");
+    const QString unit = words::millimetres();
     int status = 0;
     bool first = true;
     for (const auto &frequency : frequencies) {
@@ -24,7 +24,7 @@ int printResults(const QStringList &frequencies)
             status = 1;
             continue;
         }
-        const auto &texts = std::get<calc::ResultTexts>(outcome);
+        const auto &texts = std::get<calc::Calculated>(outcome).texts;
         qsizetype width = 0;
         for (const auto &text : texts)
             width = std::max(width, text.size());

@@ -5,14 +5,15 @@
 
 #include "console.h"
 
-#include "antenna/model.h"
+#include "antenna/jpole.h"
 #include "runtime/conversion.h"
+#include "words/words.h"
 
 #include <QLocale>
 
 #include <cmath>
 
-std::optional<double> tubeDiameter(const std::optional<QString> &text, bool chinese)
+std::optional<double> tubeDiameter(const std::optional<QString> &text)
 {
     if (!text)
         return antenna::defaultTube;
@@ -21,6 +22,6 @@ std::optional<double> tubeDiameter(const std::optional<QString> &text, bool chin
     if (ok && std::isfinite(tube) && tube > 0)
         return tube;
     printError(QStringLiteral("tolvera: --tube %1: %2\n")
-                   .arg(*text, antenna::Problem{antenna::Problem::Kind::BadTube, 0, {}}.text(chinese)));
+                   .arg(*text, words::problem(antenna::Problem::of(antenna::Problem::Kind::BadTube))));
     return std::nullopt;
 }

@@ -9,4 +9,4 @@
 
 // The tube's diameter from --tube (15 mm without it), or nothing after a
 // line on standard error saying it is no usable diameter.
-std::optional<double> tubeDiameter(const std::optional<QString> &text, bool chinese);
+std::optional<double> tubeDiameter(const std::optional<QString> &text);

@@ -51,7 +51,9 @@ Outcome calculate(Boxes &boxes)
         return *error;
     written[indexOf('E')] = rt::format00(v);
     boxes.setText(Box::CME, written[indexOf('E')]);
-    return written;
+    auto shown = [&](char letter) { return rt::val(written[indexOf(letter)]).value; };
+    return Calculated{rt::trim(frequencyText), frequency.value, written,
+                      {shown('A'), shown('B'), shown('C'), shown('D')}};
 }
 
 std::optional<rt::Message> messageOf(const Outcome &outcome)

@@ -4,6 +4,7 @@
 #include "ui/application.h"
 
 #include "ui/layout.h"
+#include "words/words.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -26,6 +27,8 @@ void setUpApplication()
             break;
         }
     }
+    // The program's own figures and messages, always in Chinese here.
+    words::speakChinese();
     // Message boxes and menus too, and no second font family to load at
     // start. The window keeps its own look under any desktop theme.
     QApplication::setFont(qtFont(Font::Default));

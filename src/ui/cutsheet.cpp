@@ -3,13 +3,12 @@
 
 #include "ui/cutsheet.h"
 
-#include "antenna/report.h"
-#include "runtime/conversion.h"
-#include "runtime/format.h"
 #include "ui/artwork.h"
 #include "ui/dimensions.h"
+#include "ui/document.h"
 #include "ui/layout.h"
 #include "ui/swrplot.h"
+#include "words/words.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -28,7 +27,7 @@ constexpr double paperWidth = 2100;
 constexpr double paperHeight = 2970;
 constexpr double margin = 150;
 constexpr double diagramScale = 4.4; // the window's diagram, 120 × 341, about 15 cm tall
-constexpr double smallerDiagramScale = 3.5; // with a prediction below
+constexpr double smallerDiagramScale = 3.1; // with a prediction below
 constexpr int pngDotsPerInch = 200;
 
 const QColor letterBlue(0, 0, 192); // the diagram's own letters
@@ -44,7 +43,7 @@ QFont sheetFont(int size)
 
 QString title(const CutSheet &sheet)
 {
-    return QStringLiteral("J型天线  %1 MHz").arg(sheet.frequency);
+    return QStringLiteral("J型天线  %1 MHz").arg(sheet.results.frequency);
 }
 
 // "A 1481.96 毫米", its letter in the diagram's blue, placed by the middle
@@ -72,12 +71,11 @@ void drawDimension(QPainter &p, QPointF at, Qt::Alignment alignment, char letter
 void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
 {
     const auto &prediction = sheet.prediction;
-    const double mhz = rt::val(sheet.frequency).value;
+    const double mhz = sheet.results.mhz;
     p.setPen(Qt::black);
     p.setFont(sheetFont(36));
     p.drawText(QPointF(margin, top + 36),
-               prediction ? QStringLiteral("性能预测：NEC-2 模型，自由空间（未计地面、桅杆和电缆），管径 %1 毫米")
-                                .arg(rt::format00(prediction->asCut.tube))
+               prediction ? QStringLiteral("性能预测：") + words::figures(*prediction, sheet.results.frequency).model
                           : QStringLiteral("实测驻波比"));
     const double bottom = paperHeight - margin;
     const QRectF chart(margin, top + 60, 960, bottom - top - 60);
@@ -93,18 +91,19 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
         y += used.height() + 8;
     };
     if (prediction) {
-        const auto f = antenna::figures(*prediction, sheet.frequency, true);
+        const auto f = words::figures(*prediction, sheet.results.frequency);
         for (const auto &line : {f.atF, f.lowest, f.band, f.gain})
             write(line);
         y += 12;
-        for (const auto &row : antenna::lengthRows(*prediction, true))
+        for (const auto &row : words::lengthRows(*prediction))
             write(row);
         y += 12;
         write(f.trim);
     }
     if (!sheet.measured.empty()) {
         y += 12;
-        for (const auto &line : antenna::measuredFigures(sheet.measured.back(), prediction ? &*prediction : nullptr, mhz, true))
+        const auto f = words::measuredFigures(sheet.measured.back(), prediction ? &*prediction : nullptr, mhz);
+        for (const auto &line : {f.lowest, f.band, f.impedance, f.cut})
             write(line);
     }
 }
@@ -112,7 +111,7 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
 void paintPaper(QPainter &p, const CutSheet &sheet)
 {
     const QString version = QStringLiteral("Tolvera " TOLVERA_VERSION);
-    const auto value = [&](char letter) { return sheet.values[calc::indexOf(letter)]; };
+    const auto value = [&](char letter) { return sheet.results.texts[calc::indexOf(letter)]; };
 
     p.setPen(Qt::black);
     p.setFont(sheetFont(80));
@@ -178,9 +177,11 @@ void paintPaper(QPainter &p, const CutSheet &sheet)
 
 } // namespace
 
-CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date)
+std::optional<CutSheet> cutSheetOf(const Document &document, const QDate &date)
 {
-    return {rt::trim(boxes.text(calc::Box::MHZ)), calc::resultTexts(boxes), date, std::nullopt, {}};
+    if (!document.results())
+        return std::nullopt;
+    return CutSheet{*document.results(), date, document.prediction(), document.measurements()};
 }
 
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)
@@ -225,7 +226,7 @@ QString cutSheetFileName(const CutSheet &sheet)
 {
     // Only what a file name can hold, on any system.
     QString frequency;
-    for (QChar c : rt::trim(sheet.frequency)) {
+    for (QChar c : sheet.results.frequency) {
         if (c.isPrint() && !QStringLiteral("\\/:*?\"<>|").contains(c) && !c.isSpace())
             frequency += c;
     }

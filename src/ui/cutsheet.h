@@ -5,8 +5,7 @@
 
 #include "antenna/measurement.h"
 #include "antenna/prediction.h"
-#include "calc/boxes.h"
-#include "calc/results.h"
+#include "calc/calculation.h"
 
 #include <QDate>
 #include <QString>
@@ -14,25 +13,25 @@
 #include <optional>
 #include <vector>
 
-
 class QPainter;
 class QRectF;
 
 namespace ui {
 
+class Document;
+
 // What a builder takes to the workshop: one calculation's dimensions on
 // the diagram and in a table, on one page.
 struct CutSheet
 {
-    QString frequency; // as the frequency box showed it when calculated
-    calc::ResultTexts values; // A to E, as the result boxes show them
+    calc::Calculated results; // the frequency as calculated, A to E as the boxes show them
     QDate date;
     std::optional<antenna::Prediction> prediction; // of these results, when one was made
     std::vector<antenna::Measurement> measured;    // analyser sweeps, the last one latest
 };
 
-// The sheet of the results the boxes show, for the frequency they show.
-CutSheet cutSheetOf(const calc::Boxes &boxes, const QDate &date);
+// The sheet of what the document holds, if it holds results.
+std::optional<CutSheet> cutSheetOf(const Document &document, const QDate &date);
 
 // Draws the sheet as large as fits in page, keeping an A4 page's shape.
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet);

@@ -8,6 +8,7 @@
 #include "ui/accessible.h"
 #include "ui/artwork.h"
 #include "ui/dimensions.h"
+#include "ui/document.h"
 #include "ui/frame.h"
 #include "ui/label.h"
 #include "ui/layout.h"
@@ -78,6 +79,7 @@ Form1::Form1(QWidget *parent)
     setFont(ui::qtFont(ui::Font::Default));
     setPalette(ui::windowPalette());
     setFixedSize(ui::clientWidth / ui::twipsPerPixel, ui::clientHeight / ui::twipsPerPixel);
+    shown = new ui::Document(this);
     createControls();
 
     connect(MCount, &QPushButton::clicked, this, &Form1::calculate);
@@ -237,17 +239,16 @@ void Form1::calculate()
     if (messages.isOpen())
         return;
     const auto outcome = calc::calculate(*this);
-    // The cut sheet shows what this calculation wrote, or nothing: results
-    // left over from an earlier frequency are not this one's.
-    sheet.reset();
-    if (const auto *written = std::get_if<calc::ResultTexts>(&outcome)) {
-        sheet = ui::cutSheetOf(*this, QDate::currentDate());
-        announcer->announce(ui::spokenResults(*written)); // the focus stays where it is
+    // The cut sheet and the prediction take what this calculation wrote, or
+    // nothing: results left over from an earlier frequency are not this one's.
+    const auto *written = std::get_if<calc::Calculated>(&outcome);
+    if (written) {
+        calculatedOn = QDate::currentDate();
+        announcer->announce(ui::spokenResults(written->texts)); // the focus stays where it is
     }
     for (auto *action : {printAction, saveAction, predictAction})
-        action->setEnabled(sheet.has_value());
-    if (prediction) // it simulates these results, or says there are none
-        prediction->setResults(sheet);
+        action->setEnabled(written != nullptr);
+    shown->setResults(written ? std::optional(*written) : std::nullopt);
     if (const auto message = calc::messageOf(outcome))
         messages.show(*message);
 }
@@ -267,7 +268,7 @@ void Form1::contextMenuEvent(QContextMenuEvent *event)
     if (!diagram->geometry().contains(event->pos()))
         return QWidget::contextMenuEvent(event);
     QMenu menu(this);
-    if (!sheet) {
+    if (!shown->results()) {
         menu.addAction(QStringLiteral("尚无结果：请先按“输出结果”"))->setEnabled(false);
         menu.addSeparator();
     }
@@ -278,8 +279,11 @@ void Form1::contextMenuEvent(QContextMenuEvent *event)
     menu.exec(event->globalPos());
 }
 
+std::optional<ui::CutSheet> Form1::cutSheet() const { return ui::cutSheetOf(*shown, calculatedOn); }
+
 void Form1::printCutSheet()
 {
+    const auto sheet = cutSheet();
     if (!sheet || messages.isOpen())
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -299,6 +303,7 @@ void Form1::printCutSheet()
 
 void Form1::saveCutSheet()
 {
+    const auto sheet = cutSheet();
     if (!sheet || messages.isOpen())
         return;
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
@@ -318,19 +323,10 @@ void Form1::saveCutSheet()
 
 void Form1::openPrediction()
 {
-    if (!sheet || messages.isOpen())
+    if (!shown->results() || messages.isOpen())
         return;
-    if (!prediction) {
-        prediction = new ui::PredictionWindow(this);
-        // The cut sheet carries the prediction of the results it shows.
-        connect(prediction, &ui::PredictionWindow::predictionChanged, this, [this] {
-            if (sheet) {
-                sheet->prediction = prediction->prediction();
-                sheet->measured = prediction->measurements();
-            }
-        });
-        prediction->setResults(sheet);
-    }
+    if (!prediction)
+        prediction = new ui::PredictionWindow(shown, this);
     prediction->show();
     prediction->raise();
     prediction->activateWindow();

@@ -17,6 +17,7 @@
 class QAction;
 namespace ui {
 class Announcer;
+class Document;
 class PredictionWindow;
 }
 class QLineEdit;
@@ -37,8 +38,10 @@ public:
     void setText(calc::Box box, const QString &text) override;
     void select(calc::Box box, qsizetype start, qsizetype length) override;
 
-    // The results on screen, once a calculation has written them all.
-    const std::optional<ui::CutSheet> &cutSheet() const { return sheet; }
+    // The sheet of the results on screen, once a calculation has written
+    // them all, with what was predicted and measured of them.
+    std::optional<ui::CutSheet> cutSheet() const;
+    ui::Document *document() const { return shown; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,7 +64,8 @@ private:
     ui::Announcer *announcer = nullptr;
     ui::MessageBoxes messages{this};
     QTimer shortcutRelease; // the access key's press, shown briefly before it acts
-    std::optional<ui::CutSheet> sheet;
+    ui::Document *shown = nullptr;
+    QDate calculatedOn;
     QAction *printAction = nullptr;
     QAction *saveAction = nullptr;
     QAction *predictAction = nullptr;

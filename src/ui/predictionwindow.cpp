@@ -3,12 +3,14 @@
 
 #include "ui/predictionwindow.h"
 
-#include "antenna/report.h"
-#include "runtime/conversion.h"
+#include "antenna/nec2c.h"
+#include "antenna/touchstone.h"
 #include "runtime/format.h"
 #include "ui/accessible.h"
+#include "ui/document.h"
 #include "ui/layout.h"
 #include "ui/swrplot.h"
+#include "words/words.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -29,9 +31,10 @@ namespace {
 
 constexpr auto noResults = "尚无结果：请先在主窗口按“输出结果”";
 
-QLabel *textLabel(QWidget *parent)
+QLabel *textLabel(QWidget *parent, const QString &name = {})
 {
     auto *label = new QLabel(parent);
+    label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::StrongFocus); // Tab reaches every figure
@@ -41,7 +44,9 @@ QLabel *textLabel(QWidget *parent)
 
 } // namespace
 
-PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
+    : QWidget(parent, Qt::Window), document(document),
+      makeSolver([] { return std::make_shared<antenna::Nec2c>(); })
 {
     installAccessibility();
     setObjectName(QStringLiteral("prediction"));
@@ -101,17 +106,18 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
         column->setSpacing(4);
         texts->addLayout(column, column == left ? 3 : 2);
     }
-    auto lines = [this](QList<QLabel *> &into, int count, const char *name, QVBoxLayout *column) {
-        for (int i = 0; i < count; ++i) {
-            into << textLabel(this);
-            into.back()->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
-            column->addWidget(into.back());
-        }
+    auto line = [this](QVBoxLayout *column, const char *name) {
+        auto *label = textLabel(this, QString::fromLatin1(name));
+        column->addWidget(label);
+        return label;
     };
-    lines(figures, 5, "figure", left);
-    lines(lengths, 6, "length", right);
-    lines(measuredLines, 3, "measured", left);
-    measuredLines.back()->setFont([this] {
+    figure = {line(left, "figure0"), line(left, "figure1"), line(left, "figure2"), line(left, "figure3"),
+              line(left, "figure4")};
+    lengths.heading = line(right, "length0");
+    for (std::size_t i = 0; i < lengths.rows.size(); ++i)
+        lengths.rows[i] = line(right, qPrintable(QStringLiteral("length%1").arg(i + 1)));
+    measured = {line(left, "measured0"), line(left, "measured1"), line(left, "measured3"), line(left, "measured2")};
+    measured.cut->setFont([this] {
         QFont bold = font();
         bold.setBold(true);
         return bold;
@@ -129,6 +135,14 @@ PredictionWindow::PredictionWindow(QWidget *parent) : QWidget(parent, Qt::Window
     tubeEdited.setInterval(400);
     connect(&tubeEdited, &QTimer::timeout, this, &PredictionWindow::simulate);
     connect(tube, &QDoubleSpinBox::valueChanged, &tubeEdited, qOverload<>(&QTimer::start));
+    connect(document, &Document::changed, this, [this](Document::Changes what) {
+        if (what & Document::Results) {
+            if (isVisible())
+                simulate();
+        }
+        if (what & Document::Measurements)
+            showMeasurements();
+    });
     setAcceptDrops(true);
     clear(QString::fromUtf8(noResults));
 }
@@ -142,19 +156,14 @@ PredictionWindow::~PredictionWindow()
     }
 }
 
-void PredictionWindow::setResults(const std::optional<CutSheet> &results)
-{
-    sheet = results;
-    if (sheet)
-        sheet->prediction.reset();
-    if (isVisible())
-        simulate();
-}
+const std::optional<antenna::Prediction> &PredictionWindow::prediction() const { return document->prediction(); }
+
+const std::vector<antenna::Measurement> &PredictionWindow::measurements() const { return document->measurements(); }
 
 void PredictionWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!running && !result)
+    if (!running && !document->prediction())
         simulate();
 }
 
@@ -176,35 +185,35 @@ void PredictionWindow::stop()
 
 void PredictionWindow::clear(const QString &why)
 {
-    const bool had = result.has_value();
-    result.reset();
+    document->setPrediction(std::nullopt);
     status->setText(why);
     elevation->setPattern({}, why);
-    for (auto *label : figures + lengths + QList<QLabel *>{model})
+    for (auto *label : {figure.atF, figure.lowest, figure.band, figure.gain, figure.trim, lengths.heading, model})
+        label->clear();
+    for (auto *label : lengths.rows)
         label->clear();
     showMeasurements();
-    if (had)
-        emit predictionChanged();
 }
 
 void PredictionWindow::simulate()
 {
     stop();
-    if (!sheet)
+    const auto &results = document->results();
+    if (!results)
         return clear(QString::fromUtf8(noResults));
-    const double mhz = rt::val(sheet->frequency).value;
-    const auto j = antenna::asShown(sheet->values, tube->value());
+    const double mhz = results->mhz;
+    const auto j = antenna::JPole::of(results->lengths, tube->value());
     if (const auto problem = antenna::refusal(j, mhz))
-        return clear(problem->text(true));
-    clear(QStringLiteral("正在用 nec2c 计算 %1 MHz……").arg(sheet->frequency));
+        return clear(words::problem(*problem));
+    clear(QStringLiteral("正在用 nec2c 计算 %1 MHz……").arg(results->frequency));
     progress->setValue(0);
     progress->show();
 
-    const auto nec2c = std::make_shared<antenna::Nec2c>();
-    running = nec2c;
+    const auto solver = makeSolver();
+    running = solver;
     const int asked = generation;
-    auto *thread = QThread::create([this, nec2c, j, mhz, asked] {
-        const auto outcome = antenna::predict(j, mhz, *nec2c, [this, asked](int percent) {
+    auto *thread = QThread::create([this, solver, j, mhz, asked] {
+        const auto outcome = antenna::predict(j, mhz, *solver, [this, asked](int percent) {
             QMetaObject::invokeMethod(this, [this, asked, percent] {
                 if (asked == generation)
                     progress->setValue(percent);
@@ -225,52 +234,58 @@ void PredictionWindow::arrived(int asked, const std::variant<antenna::Prediction
     running.reset();
     progress->hide();
     if (const auto *problem = std::get_if<antenna::Problem>(&outcome)) {
-        clear(problem->text(true));
-        announcer->announce(problem->text(true));
+        clear(words::problem(*problem));
+        announcer->announce(words::problem(*problem));
         return;
     }
-    result = std::get<antenna::Prediction>(outcome);
+    document->setPrediction(std::get<antenna::Prediction>(outcome));
     showPrediction();
-    emit predictionChanged();
 }
 
 void PredictionWindow::showPrediction()
 {
-    const auto &p = *result;
-    const auto f = antenna::figures(p, sheet->frequency, true);
-    status->setText(QStringLiteral("预测完成：%1 MHz，管径 %2 毫米").arg(sheet->frequency, rt::format00(p.asCut.tube)));
-    const QStringList said{f.atF, f.lowest, f.band, f.gain, f.trim};
-    for (int i = 0; i < figures.size(); ++i)
-        figures[i]->setText(said[i]);
+    const auto &p = *document->prediction();
+    const auto &frequency = document->results()->frequency;
+    const auto f = words::figures(p, frequency);
+    status->setText(QStringLiteral("预测完成：%1 MHz，管径 %2 毫米").arg(frequency, rt::format00(p.asCut.tube)));
+    figure.atF->setText(f.atF);
+    figure.lowest->setText(f.lowest);
+    figure.band->setText(f.band);
+    figure.gain->setText(f.gain);
+    figure.trim->setText(f.trim);
     elevation->setPattern(p.pattern, QStringLiteral("J 所在平面内的仰角方向图，") + f.gain);
 
-    const auto rows = antenna::lengthRows(p, true);
-    for (int i = 0; i < lengths.size(); ++i)
-        lengths[i]->setText(rows[i]);
+    const auto rows = words::lengthRows(p);
+    lengths.heading->setText(rows.front());
+    for (std::size_t i = 0; i < lengths.rows.size(); ++i)
+        lengths.rows[i]->setText(rows[qsizetype(i) + 1]);
     model->setText(f.model);
     showMeasurements();
-    announcer->announce(antenna::spokenPrediction(p, sheet->frequency));
+    announcer->announce(words::spokenPrediction(p, frequency));
 }
 
 // The curves, and what the last sweep measured says.
 void PredictionWindow::showMeasurements()
 {
-    const double mhz = sheet ? rt::val(sheet->frequency).value : 0;
+    const auto &results = document->results();
+    const auto &p = document->prediction();
+    const double mhz = results ? results->mhz : 0;
     QStringList described;
-    if (result) {
-        const auto f = antenna::figures(*result, sheet->frequency, true);
+    if (p) {
+        const auto f = words::figures(*p, results->frequency);
         described << f.atF << f.lowest << f.band;
     }
-    for (auto *label : std::as_const(measuredLines))
+    for (auto *label : {measured.lowest, measured.band, measured.impedance, measured.cut})
         label->clear();
-    if (!measured.empty()) {
-        const auto &last = measured.back();
-        const QStringList lines = antenna::measuredFigures(last, result ? &*result : nullptr, mhz, true);
-        for (int i = 0; i < measuredLines.size(); ++i)
-            measuredLines[i]->setText(lines.value(i));
-        described << lines;
+    if (!document->measurements().empty()) {
+        const auto f = words::measuredFigures(document->measurements().back(), p ? &*p : nullptr, mhz);
+        measured.lowest->setText(f.lowest);
+        measured.band->setText(f.band);
+        measured.impedance->setText(f.impedance);
+        measured.cut->setText(f.cut);
+        described << f.lowest << f.band << f.impedance << f.cut;
     }
-    plot->setChart(chartOf(result, measured, mhz), described.join(QStringLiteral("，")));
+    plot->setChart(chartOf(p, document->measurements(), mhz), described.join(QStringLiteral("，")));
 }
 
 void PredictionWindow::chooseMeasurement()
@@ -287,14 +302,11 @@ bool PredictionWindow::importMeasurement(const QString &fileName)
 {
     const auto read = antenna::readTouchstone(fileName);
     if (const auto *error = std::get_if<antenna::TouchstoneError>(&read)) {
-        messages.show({error->text(fileName, true), rt::MessageIcon::Critical, QStringLiteral("无法读取实测文件")});
+        messages.show({words::touchstoneError(*error, fileName), rt::MessageIcon::Critical, QStringLiteral("无法读取实测文件")});
         return false;
     }
-    measured.push_back(antenna::measurement(fileName, std::get<antenna::Sweep1Port>(read)));
-    showMeasurements();
-    announcer->announce(QStringLiteral("已导入，") + measuredLines[0]->text() + QStringLiteral("，")
-                        + measuredLines[2]->text());
-    emit predictionChanged();
+    document->addMeasurement(antenna::measuredFile(fileName, std::get<antenna::TouchstoneFile>(read).reflection));
+    announcer->announce(QStringLiteral("已导入，") + measured.lowest->text() + QStringLiteral("，") + measured.cut->text());
     return true;
 }
 

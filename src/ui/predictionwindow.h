@@ -5,13 +5,15 @@
 
 #include "antenna/measurement.h"
 #include "antenna/prediction.h"
-#include "ui/cutsheet.h"
+#include "antenna/solver.h"
 #include "ui/messagebox.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -24,27 +26,30 @@ class QThread;
 namespace ui {
 
 class Announcer;
+class Document;
 class ElevationPlot;
 class SwrPlot;
 
-// "性能预测": how the antenna as calculated will work, simulated by nec2c
-// while the window stays responsive, and its lengths for the builder's
-// tube. It simulates when it appears and again when the tube or the
-// results change; a new request stops the one under way, and so does
-// closing the window. Analyser sweeps dropped on it or imported are drawn
-// over the prediction, with what to cut.
+// "性能预测": how the antenna as calculated will work, simulated while the
+// window stays responsive, and its lengths for the builder's tube. It
+// simulates the document's results when it appears and again when the
+// tube or the results change; a new request stops the one under way, and
+// so does closing the window. Analyser sweeps dropped on it or imported go
+// into the document and are drawn over the prediction, with what to cut.
 class PredictionWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PredictionWindow(QWidget *parent = nullptr);
+    // What simulates: nec2c unless told otherwise.
+    using SolverFactory = std::function<std::shared_ptr<antenna::Solver>()>;
+
+    explicit PredictionWindow(Document *document, QWidget *parent = nullptr);
     ~PredictionWindow() override;
 
-    // The results the main window shows, or none (then it says why).
-    void setResults(const std::optional<CutSheet> &sheet);
+    void setSolverFactory(SolverFactory factory) { makeSolver = std::move(factory); }
 
-    // The last prediction for those results and this tube, once it is in.
-    const std::optional<antenna::Prediction> &prediction() const { return result; }
+    // The last prediction for the results and this tube, once it is in.
+    const std::optional<antenna::Prediction> &prediction() const;
     bool isRunning() const { return running != nullptr; }
 
     // Reads an analyser's sweep of the antenna as built (Touchstone) and
@@ -52,11 +57,7 @@ public:
     // read gets a message naming the file and the line, and changes
     // nothing. Returns whether it was read.
     bool importMeasurement(const QString &fileName);
-    const std::vector<antenna::Measurement> &measurements() const { return measured; }
-
-signals:
-    // A prediction or a measurement arrived, or the prediction there was is gone.
-    void predictionChanged();
+    const std::vector<antenna::Measurement> &measurements() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -73,10 +74,9 @@ private:
     void chooseMeasurement();
     void clear(const QString &why);
 
-    std::optional<CutSheet> sheet;
-    std::optional<antenna::Prediction> result;
-    std::vector<antenna::Measurement> measured; // in the order imported
-    std::shared_ptr<antenna::Nec2c> running;
+    Document *document;
+    SolverFactory makeSolver;
+    std::shared_ptr<antenna::Solver> running;
     QList<QPointer<QThread>> threads;
     int generation = 0;
     QTimer tubeEdited; // a pause in typing, then the simulation
@@ -86,9 +86,20 @@ private:
     QProgressBar *progress = nullptr;
     SwrPlot *plot = nullptr;
     ElevationPlot *elevation = nullptr;
-    QList<QLabel *> figures; // a line each: at f, lowest, band, gain, trim
-    QList<QLabel *> lengths; // a heading, then A to E
-    QList<QLabel *> measuredLines; // lowest, band, what to cut
+    // A label a line, so that Tab and a screen reader take one figure at a time.
+    struct
+    {
+        QLabel *atF, *lowest, *band, *gain, *trim;
+    } figure{};
+    struct
+    {
+        QLabel *heading;
+        std::array<QLabel *, 5> rows; // A to E
+    } lengths{};
+    struct
+    {
+        QLabel *lowest, *band, *impedance, *cut;
+    } measured{};
     QLabel *model = nullptr;
     Announcer *announcer = nullptr;
     MessageBoxes messages{this};

@@ -3,7 +3,6 @@
 
 #include "ui/swrplot.h"
 
-#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -47,11 +46,11 @@ SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<
     SwrChart chart;
     chart.mark = mhz;
     if (p) {
-        const auto sweep = antenna::sweepAround(p->mhz);
-        chart.from = sweep.from;
-        chart.to = sweep.at(sweep.points - 1);
-        chart.curves = {{p->swr, QStringLiteral("按公式"), formulaBlue, Qt::SolidLine, 2},
-                        {p->correctedSwr, QStringLiteral("按管径修正"), correctedGreen, Qt::DashLine, 2}};
+        const auto band = antenna::bandAround(p->mhz);
+        chart.from = band.from;
+        chart.to = band.last();
+        chart.curves = {{p->swr(), QStringLiteral("按公式"), formulaBlue, Qt::SolidLine, 2},
+                        {p->correctedSwr(), QStringLiteral("按管径修正"), correctedGreen, Qt::DashLine, 2}};
     }
     for (std::size_t i = 0; i < measured.size(); ++i) {
         const auto &m = measured[i];
@@ -59,9 +58,8 @@ SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<
         QColor colour = measuredRed;
         if (!last) // earlier cuts fade, the older the fainter
             colour.setAlpha(int(60 + 100.0 * double(i + 1) / double(measured.size())));
-        chart.curves.push_back({m.sweep.swr, QStringLiteral("实测 ") + QFileInfo(m.file).fileName(), colour,
-                                Qt::SolidLine, last ? 2.5 : 1.5});
-        const double first = m.sweep.swr.front().mhz, end = m.sweep.swr.back().mhz;
+        chart.curves.push_back({m.data.swr(), QStringLiteral("实测 ") + m.label, colour, Qt::SolidLine, last ? 2.5 : 1.5});
+        const double first = m.data.points.front().mhz, end = m.data.points.back().mhz;
         const bool empty = chart.to <= chart.from;
         chart.from = empty ? first : std::min(chart.from, first);
         chart.to = empty ? end : std::max(chart.to, end);

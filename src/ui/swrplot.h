@@ -4,7 +4,7 @@
 #pragma once
 
 #include "antenna/measurement.h"
-#include "antenna/necoutput.h"
+#include "antenna/solution.h"
 #include "antenna/prediction.h"
 #include "antenna/swr.h"
 

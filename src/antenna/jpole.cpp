@@ -1,13 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tolvera developers
 // SPDX-License-Identifier: MIT
 
-#include "antenna/model.h"
-
-#include "runtime/conversion.h"
+#include "antenna/jpole.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace antenna {
 
@@ -21,8 +18,6 @@ constexpr int leastAcrossBend = 3;
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
 
-enum Part { Bottom, ShortLow, ShortHigh, LongLow, LongBeside, LongTop, Feed };
-
 // A wire's count, odd where it carries the source, refined: doubled, the
 // source keeping a middle segment.
 int counted(int n, bool odd, int refinement)
@@ -34,11 +29,9 @@ int counted(int n, bool odd, int refinement)
 
 } // namespace
 
-double Wire::length() const { return std::hypot(x2 - x1, z2 - z1); }
-
-int Model::segments() const
+int JSegmentation::total() const
 {
-    return std::accumulate(wires.begin(), wires.end(), 0, [](int n, const Wire &w) { return n + w.segments; });
+    return bottom + shortBelowFeed + shortAboveFeed + longBelowFeed + longBesideShort + longTop + feed;
 }
 
 double thickestTube(double d) { return d / leastAcrossBend; }
@@ -46,23 +39,23 @@ double thickestTube(double d) { return d / leastAcrossBend; }
 std::optional<Problem> refusal(const JPole &j, double mhz)
 {
     if (!positive(mhz))
-        return Problem{Problem::Kind::BadFrequency, 0, {}};
+        return Problem::of(Problem::Kind::BadFrequency);
     if (mhz < lowestMHz || mhz > highestMHz)
-        return Problem{Problem::Kind::OutOfRange, mhz < lowestMHz ? lowestMHz : highestMHz, {}};
+        return Problem::outOfRange(lowestMHz, highestMHz);
     if (!positive(j.tube))
-        return Problem{Problem::Kind::BadTube, 0, {}};
+        return Problem::of(Problem::Kind::BadTube);
     // A J is some three quarters of a wavelength tall: one of many
     // wavelengths is no J, and would take nec2c millions of segments.
     const double wavelength = speedOfLight / mhz * 1000;
     if (!positive(j.a) || !positive(j.b) || !positive(j.c) || !positive(j.d) || !(j.c < j.b) || !(j.b < j.a)
         || j.a > 5 * wavelength || j.d > wavelength)
-        return Problem{Problem::Kind::BadLengths, 0, {}};
+        return Problem::of(Problem::Kind::BadLengths);
     if (j.tube > thickestTube(j.d))
-        return Problem{Problem::Kind::TubeTooThick, thickestTube(j.d), {}};
+        return Problem::tubeTooThick(thickestTube(j.d));
     return std::nullopt;
 }
 
-Segmentation segmentation(const JPole &j, double mhz, int refinement)
+JSegmentation segmentation(const JPole &j, double mhz, int refinement)
 {
     const double wavelength = speedOfLight / mhz * 1000; // mm
     const double longest = wavelength / segmentsPerWavelength;
@@ -73,40 +66,39 @@ Segmentation segmentation(const JPole &j, double mhz, int refinement)
         n = std::min(n, std::max(1.0, std::floor(length / shortest * (1 + 1e-9))));
         return counted(int(n), odd, refinement);
     };
-    Segmentation cut;
-    cut.counts[Bottom] = count(j.d, leastAcrossBend, false);
-    cut.counts[ShortLow] = cut.counts[LongLow] = count(j.c, leastAcrossBend, false);
-    cut.counts[ShortHigh] = cut.counts[LongBeside] = count(j.b - j.c, 1, false);
-    cut.counts[LongTop] = count(j.a - j.b, 1, false);
-    cut.counts[Feed] = count(j.d, leastAcrossBend, true);
+    JSegmentation cut;
+    cut.bottom = count(j.d, leastAcrossBend, false);
+    cut.shortBelowFeed = cut.longBelowFeed = count(j.c, leastAcrossBend, false);
+    cut.shortAboveFeed = cut.longBesideShort = count(j.b - j.c, 1, false);
+    cut.longTop = count(j.a - j.b, 1, false);
+    cut.feed = count(j.d, leastAcrossBend, true);
     return cut;
 }
 
-Model model(const JPole &j, const Segmentation &cut)
+JWires addJ(Structure &s, const JPole &j, const JSegmentation &n, double bottom)
 {
     const double a = j.a / 1000, b = j.b / 1000, c = j.c / 1000, d = j.d / 1000;
-    const auto &n = cut.counts;
-    Model m;
-    m.radius = j.tube / 2000;
-    m.conductivity = copper;
-    // The short element stands at x = 0, the long one at x = D.
-    m.wires = {
-        {0, 0, d, 0, n[Bottom]},
-        {0, 0, 0, c, n[ShortLow]},
-        {0, c, 0, b, n[ShortHigh]},
-        {d, 0, d, c, n[LongLow]},
-        {d, c, d, b, n[LongBeside]},
-        {d, b, d, a, n[LongTop]},
-        {0, c, d, c, n[Feed]},
+    const double radius = j.tube / 2000;
+    auto wire = [&](double x1, double z1, double x2, double z2, int segments) {
+        return s.addWire({x1, 0, bottom + z1}, {x2, 0, bottom + z2}, radius, segments, copper);
     };
-    m.feedWire = Feed;
-    return m;
+    JWires w;
+    w.bottom = wire(0, 0, d, 0, n.bottom);
+    w.shortBelowFeed = wire(0, 0, 0, c, n.shortBelowFeed);
+    w.shortAboveFeed = wire(0, c, 0, b, n.shortAboveFeed);
+    w.longBelowFeed = wire(d, 0, d, c, n.longBelowFeed);
+    w.longBesideShort = wire(d, c, d, b, n.longBesideShort);
+    w.longTop = wire(d, b, d, a, n.longTop);
+    w.feed = wire(0, c, d, c, n.feed);
+    return w;
 }
 
-JPole asShown(const calc::ResultTexts &texts, double tube)
+Structure jStructure(const JPole &j, const JSegmentation &cut)
 {
-    auto length = [&](char letter) { return rt::val(texts[calc::indexOf(letter)]).value; };
-    return {length('A'), length('B'), length('C'), length('D'), tube};
+    Structure s;
+    const auto wires = addJ(s, j, cut);
+    s.feedAt(wires.source(s));
+    return s;
 }
 
 } // namespace antenna
