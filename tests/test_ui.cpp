@@ -6,6 +6,7 @@
 #include "ui/dimensions.h"
 #include "ui/form1.h"
 #include "ui/label.h"
+#include "antenna/solver.h"
 #include "ui/document.h"
 #include "ui/predictionwindow.h"
 #include "ui/swrplot.h"
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <QToolTip>
@@ -187,6 +189,19 @@ private:
     QElapsedTimer openFor;
 };
 
+// A solver that never finishes: it waits until it is cancelled.
+class EndlessSolver : public antenna::Solver
+{
+public:
+    using Solver::solve;
+    std::vector<antenna::Solved> solve(const std::vector<antenna::Simulation> &simulations) const override
+    {
+        while (!isCancelled())
+            QThread::msleep(5);
+        return std::vector<antenna::Solved>(simulations.size(), antenna::Problem::of(antenna::Problem::Kind::Cancelled));
+    }
+};
+
 } // namespace
 
 class TestUi : public QObject
@@ -228,6 +243,7 @@ private slots:
     void prediction_data();
     void prediction();
     void predictionOnTheCutSheet();
+    void closingStopsTheSimulation();
     void measuredSweeps_data();
     void measuredSweeps();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
@@ -1235,6 +1251,31 @@ void TestUi::predictionOnTheCutSheet()
     QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
     QCOMPARE(poppler(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).size(), 3);
 #endif
+}
+
+// However long the simulation would take, closing the window stops it at
+// once, and a new request stops the one before.
+void TestUi::closingStopsTheSimulation()
+{
+    box("MHZ")->setText(QStringLiteral("145"));
+    control<QPushButton>("MCount")->click();
+    key(Qt::Key_R, Qt::ControlModifier);
+    auto *window = form->findChild<ui::PredictionWindow *>();
+    QVERIFY(window);
+    window->close();
+    std::vector<std::shared_ptr<EndlessSolver>> made;
+    window->setSolverFactory([&made] { return made.emplace_back(std::make_shared<EndlessSolver>()); });
+    window->show();
+    QTRY_VERIFY(window->isRunning());
+    control<QPushButton>("MCount")->click(); // the same results again: a new request
+    QTRY_COMPARE(made.size(), 2u);
+    QVERIFY(made.front()->isCancelled() && !made.back()->isCancelled());
+    QElapsedTimer closing;
+    closing.start();
+    window->close();
+    QVERIFY(!window->isRunning() && made.back()->isCancelled());
+    QVERIFY(closing.elapsed() < 1000);
+    QVERIFY(!window->prediction() && !form->cutSheet()->prediction);
 }
 
 void TestUi::measuredSweeps_data()

@@ -20,7 +20,7 @@
         <translation>最低驻波比 %1，在 %2 MHz</translation>
     </message>
     <message>
-        <source> (at the sweep's edge: the lowest lies beyond)</source>
+        <source> (at the sweep&apos;s edge: the lowest lies beyond)</source>
         <translation>（扫频边缘，真正的最低点在范围之外）</translation>
     </message>
     <message>
@@ -28,7 +28,7 @@
         <translation>驻波比 ≤ 2：%1 – %2 MHz</translation>
     </message>
     <message>
-        <source> (to the sweep's edge)</source>
+        <source> (to the sweep&apos;s edge)</source>
         <translation>（到扫频边缘）</translation>
     </message>
     <message>
@@ -44,7 +44,7 @@
         <translation>修剪：A 每剪短 10 毫米（B 按比例剪短），谐振频率升高 %1</translation>
     </message>
     <message>
-        <source>corrected for the tube (the formula's in brackets):</source>
+        <source>corrected for the tube (the formula&apos;s in brackets):</source>
         <translation>按管径修正（括号内为公式值）：</translation>
     </message>
     <message>
@@ -60,7 +60,7 @@
         <translation>实测 %1：最低驻波比 %2，在 %3 MHz</translation>
     </message>
     <message>
-        <source> (at the sweep's edge: sweep wider)</source>
+        <source> (at the sweep&apos;s edge: sweep wider)</source>
         <translation>（扫频边缘：请扩大扫频范围）</translation>
     </message>
     <message>
@@ -140,7 +140,7 @@
         <translation>nec2c 运行超过 %1 秒，已停止</translation>
     </message>
     <message>
-        <source>nec2c's output makes no sense: %1 (line %2)</source>
+        <source>nec2c&apos;s output makes no sense: %1 (line %2)</source>
         <translation>无法读懂 nec2c 的输出：%1（第 %2 行）</translation>
     </message>
     <message>
@@ -160,7 +160,7 @@
         <translation>无法打开（%1）</translation>
     </message>
     <message>
-        <source>too large (%1 MB) for an analyser's sweep</source>
+        <source>too large (%1 MB) for an analyser&apos;s sweep</source>
         <translation>文件太大（%1 MB），不像是分析仪的扫频文件</translation>
     </message>
     <message>
@@ -188,7 +188,7 @@
         <translation>只能读取 S、Y 和 Z 参数，这里是 %1 参数</translation>
     </message>
     <message>
-        <source>"%1" is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <translation>“%1”不是有效的数</translation>
     </message>
     <message>
@@ -244,21 +244,21 @@
        tolvera --predict [--tube MM] [--json] FREQUENCY...
        tolvera --measured FILE [--tube MM] [--json] [FREQUENCY]
 J antenna calculator: type the transmit frequency in MHz, press
-"输出结果(Count)" (Alt+C) and read the cut lengths A to D and the total
+&quot;输出结果(Count)&quot; (Alt+C) and read the cut lengths A to D and the total
 tube length E in millimetres.
 With frequencies in MHz (tolvera 145 433.5), prints A to E for each
 instead of opening the window; a frequency the window would reject gets
-the window's message on standard error and exit status 1.
+the window&apos;s message on standard error and exit status 1.
 With --predict, simulates each antenna as calculated with nec2c (NEC-2,
 free space: no ground, mast or coax) and prints its SWR, impedance and
 gain, and the lengths corrected for the tube.
-With --measured, reads an analyser's sweep (Touchstone .s1p or .s2p) and
+With --measured, reads an analyser&apos;s sweep (Touchstone .s1p or .s2p) and
 prints its lowest SWR and SWR &lt;= 2 band and, with a frequency, how much
 to cut off A and B (or add) to resonate there.
 
   --predict      simulate instead of only calculating
-  --measured FILE  read an analyser's sweep
-  --tube MM      the tube's outside diameter in mm (15 if not given)
+  --measured FILE  read an analyser&apos;s sweep
+  --tube MM      the tube&apos;s outside diameter in mm (15 if not given)
   --json         print the predictions (one array) or the sweep as JSON
   -h, --help     show this help and exit
   -v, --version  show the version and exit
