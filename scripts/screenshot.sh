@@ -6,7 +6,8 @@
 # Keys (xdotool key names, e.g. Tab Return) are typed into the window first;
 # a number with an s (1s) is a pause, type:TEXT types the text.
 # SHOT_WINDOW names another window to take instead (a regular expression
-# for its title, e.g. 性能预测), SHOT_WAIT the seconds to give it first.
+# for its title, e.g. 性能预测), SHOT_WAIT the seconds to give it first;
+# SHOT_SCREEN the virtual screen (1366x768, the smallest laptop's, unless set).
 set -euo pipefail
 build=${1:-build}
 out=${2:-screenshot.png}
@@ -17,7 +18,7 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
     bash "$(dirname "$0")/deps.sh" screenshot
     [ -x "$build/src/app/tolvera" ] || { cmake -S . -B "$build" && cmake --build "$build"; }
 fi
-in_xvfb "-screen 0 1024x768x24 -dpi 96" "$0" "$build" "$out" "$@"
+in_xvfb "-screen 0 ${SHOT_SCREEN:-1366x768}x24 -dpi 96" "$0" "$build" "$out" "$@"
 
 "$build/src/app/tolvera" &
 app=$!

@@ -14,6 +14,7 @@ import datetime
 import pathlib
 import re
 import sys
+import xml.etree.ElementTree as ElementTree
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -34,13 +35,13 @@ TEXT_FILES = [
     "src/runtime/message.cpp",
     "src/ui/messagebox.cpp",
     "src/ui/predictionwindow.cpp",
+    "src/ui/installationgroup.cpp",
     "src/ui/swrplot.cpp",
-    "src/antenna/problem.cpp",
-    "src/antenna/report.cpp",
-    "src/antenna/measurement.cpp",
-    "src/antenna/touchstone.cpp",
+    "src/ui/currentplot.cpp",
     "src/runtime/runtimeerror.h",
 ]
+# The Chinese of the figures and messages the window shows.
+TRANSLATIONS = ["src/words/tolvera_zh_CN.ts"]
 # Qt's own texts in the window: the edit boxes' context menu in Chinese.
 QT_TEXTS = "撤消(&U) 重做(&R) 剪切(&T) 复制(&C) 粘贴(&P) 删除 全选"
 # What a user may type: printable ASCII, the full-width forms, the
@@ -57,11 +58,18 @@ def string_literals(path):
     return "".join(re.findall(r'"((?:[^"\\\n]|\\.)*)"', text))
 
 
+def translations(path):
+    tree = ElementTree.parse(ROOT / path)
+    return "".join(t.text or "" for t in tree.iter("translation"))
+
+
 def main():
     out = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else ROOT / "src/ui/assets/uming-subset.ttf"
     characters = set(TYPED + QT_TEXTS)
     for path in TEXT_FILES:
         characters.update(string_literals(path))
+    for path in TRANSLATIONS:
+        characters.update(translations(path))
     characters = {c for c in characters if c.isprintable() or c == "\u3000"}
 
     options = subset.Options()

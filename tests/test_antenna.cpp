@@ -192,8 +192,10 @@ void TestAntenna::refusal_data()
     using K = Problem::Kind;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("145 MHz, 15 mm") << j145(15) << 145.0 << std::optional<K>();
-    QTest::newRow("a third of D, just") << j145(46.25 / 3) << 145.0 << std::optional<K>();
-    QTest::newRow("a hair over a third of D") << j145(15.5) << 145.0 << std::optional(K::TubeTooThick);
+    QTest::newRow("a third of D") << j145(46.25 / 3) << 145.0 << std::optional<K>();
+    QTest::newRow("two thirds of D, just: the legs a radius apart") << j145(46.25 * 2 / 3) << 145.0 << std::optional<K>();
+    QTest::newRow("a hair over two thirds of D") << j145(30.9) << 145.0 << std::optional(K::TubeTooThick);
+    QTest::newRow("70 cm, 8 mm tube") << JPole{494.0, 163.97, 16.12, 15.41, 8} << 435.0 << std::optional<K>();
     QTest::newRow("tube of 0") << j145(0) << 145.0 << std::optional(K::BadTube);
     QTest::newRow("negative tube") << j145(-8) << 145.0 << std::optional(K::BadTube);
     QTest::newRow("tube not a number") << j145(nan) << 145.0 << std::optional(K::BadTube);
@@ -217,7 +219,7 @@ void TestAntenna::refusal()
     const auto refused = antenna::refusal(j, mhz);
     QCOMPARE(refused ? std::optional(refused->kind) : std::nullopt, problem);
     if (problem == Problem::Kind::TubeTooThick) // says how thick a tube may be
-        QVERIFY2(words::problem(*refused).contains(QStringLiteral("15.4 毫米")), qPrintable(words::problem(*refused)));
+        QVERIFY2(words::problem(*refused).contains(QStringLiteral("30.8 毫米")), qPrintable(words::problem(*refused)));
 }
 
 void TestAntenna::segmentsFollowNecLimits_data()
@@ -450,6 +452,10 @@ void TestAntenna::doublingTheSegmentsChangesLittle_data()
     QTest::newRow("145 MHz, 8 mm") << j145(8) << 145.0;
     QTest::newRow("145 MHz, 15 mm") << j145(15) << 145.0;
     QTest::newRow("50 MHz, 20 mm") << JPole{4297.68, 1426.54, 140.21, 134.11, 20} << 50.0;
+    // 70 cm builders' tubes, thicker than a third of D: fewer, longer
+    // segments across the bend.
+    QTest::newRow("435 MHz, 6 mm") << JPole{493.99, 163.97, 16.12, 15.42, 6} << 435.0;
+    QTest::newRow("435 MHz, 8 mm") << JPole{493.99, 163.97, 16.12, 15.42, 8} << 435.0;
 }
 
 // The segmentation is fine enough: twice as many segments move the

@@ -63,7 +63,8 @@ ROWS
 import json, sys
 [p] = json.load(open(sys.argv[1]))
 keys = {"frequency_mhz", "tube_mm", "sweep", "swr_at_f", "z_at_f", "best", "swr2_band_mhz", "gain_dbi",
-        "corrected", "mhz_per_10mm_of_A"}
+        "corrected", "mhz_per_10mm_of_A", "installation", "coax_current", "mast_current", "takeoff_deg",
+        "gain_5deg_dbi", "free_space", "ground_plane"}
 def fail(what):
     print("FAIL: --predict --json:", what)
     sys.exit(1)
@@ -83,10 +84,39 @@ if abs(c["E"] - (c["A"] + c["B"] + 20)) > 0.011 or not 0.5 < p["mhz_per_10mm_of_
 band = p["swr2_band_mhz"]
 if band is not None and not (len(band) == 2 and band[0] < p["best"]["mhz"] < band[1]):
     fail(f"band {band}")
+# The J alone in free space: its installation as it is by default, no
+# currents, its own figures as the free-space ones, a ground plane beside it.
+i = p["installation"]
+if (i != {"ground": "free", "height_m": 10, "mast_mm": None, "coax_mm": None, "choke_ohm": None, "choke_at_m": 0,
+          "as_built": {"A": 1481.96, "B": 491.88, "C": 48.35, "D": 46.25}}
+        or p["coax_current"] is not None or p["mast_current"] is not None):
+    fail(f"installation {i}")
+if p["free_space"] != {"swr_at_f": p["swr_at_f"], "best": p["best"]} or set(p["ground_plane"]) != {
+        "gain_dbi", "takeoff_deg", "gain_5deg_dbi"} or not -90 <= p["takeoff_deg"] <= 90:
+    fail(f"free space {p['free_space']}, ground plane {p['ground_plane']}")
 PY
     rm -f "$errors.json"
     [ "$status|$(cat "$errors")" = "1|tolvera: abc: 输入错误!请检查..." ] ||
         { echo "FAIL: --predict --json abc 145: status $status, said: $(cat "$errors")"; exit 1; }
+    # Where it stands: coax with a choke over average ground, as built, the
+    # options echoed, the current on the coax, the ground plane beside it.
+    out=$("${nodisplay[@]}" "$bin" --predict --json --ground average --height 10 --coax 5 --choke 1000 \
+          --as-built 1485,491.88,48.35,46.25 145) || { echo "FAIL: --predict with an installation exits with $?"; exit 1; }
+    /usr/bin/python3 -c '
+import json, sys
+[p] = json.loads(sys.argv[1])
+i, c = p["installation"], p["coax_current"]
+ok = (i == {"ground": "average", "height_m": 10, "mast_mm": None, "coax_mm": 5, "choke_ohm": 1000, "choke_at_m": 0,
+            "as_built": {"A": 1485, "B": 491.88, "C": 48.35, "D": 46.25}}
+      and p["mast_current"] is None and set(c) == {"largest", "at_m", "profile"} and 0 < c["largest"] < 0.1
+      and all(0 <= m <= 10 for m, _ in c["profile"]) and len(c["profile"]) > 20 and 0 <= p["takeoff_deg"] < 15
+      and p["free_space"]["best"]["mhz"] != p["best"]["mhz"] and p["ground_plane"]["gain_dbi"] > 3)
+sys.exit(0 if ok else "FAIL: --predict with an installation: " + sys.argv[1][:600])' "$out" || exit 1
+    # A height too great for 145 MHz but not for 7: the one refused, the other printed.
+    status=0
+    out=$("${nodisplay[@]}" LC_ALL=C "$bin" --predict --height 50 145 7 2>"$errors") || status=$?
+    [ $status = 1 ] && grep -qx '7 MHz' <<<"$out" && [ "$(cat "$errors")" = "tolvera: 145: --height 50: the height must be above 0 m, above the mast's clamp, and at most 41.4 m (20 wavelengths) at this frequency" ] ||
+        { echo "FAIL: --predict --height 50 145 7: status $status, said: $(head -1 <<<"$out") | $(cat "$errors")"; exit 1; }
     # An analyser's sweep: the JSON with exactly its keys, and what to cut.
     out=$("${nodisplay[@]}" "$bin" --measured "$data/gamma-ri-mhz.s1p" --json 145) ||
         { echo "FAIL: --measured --json exits with $?"; exit 1; }
@@ -122,11 +152,34 @@ sys.exit(0 if ok else "FAIL: --measured --json: " + sys.argv[1])' "$out" || exit
 -|--predict,--tube,-8,145|tolvera: --tube -8: the tube diameter must be a number above 0 (mm)
 -|--predict,--tube=abc,145|tolvera: --tube abc: the tube diameter must be a number above 0 (mm)
 -|--predict,145,--tube|tolvera: --tube needs a diameter in mm
--|--predict,--tube,16,145|tolvera: 145: the tube is too thick: the spacing D must be at least three tube diameters, or the tubes nearly touch and the model means nothing; at most 15.4 mm at this frequency
+-|--predict,--tube,31,145|tolvera: 145: the tube is too thick: the legs would come closer than a tube's radius, where the model means nothing; at most 30.8 mm at this frequency
 -|--predict,1e400|tolvera: 1e400: 运行时错误 '6': 溢出
 -|--predict,0.001|tolvera: 0.001: cannot model it: the model covers 0.01 to 100000 MHz only
 TOLVERA_NEC2C=/nonexistent/nec2c|--predict,145|tolvera: 145: nec2c is missing: install the nec2c package (sudo apt-get install nec2c)
 -|--tube,8,145|tolvera: --tube and --json go with --predict or --measured
+-|--ground,average,145|tolvera: --as-built, --ground, --height, --mast, --coax, --choke and --choke-at go with --predict
+-|--predict,--ground,mud,145|tolvera: --ground mud: the ground is one of free, perfect, average, poor, good, sea
+-|--predict,--height,0,145|tolvera: --height 0: the height is a number of metres above 0
+-|--predict,--height=-3,145|tolvera: --height -3: the height is a number of metres above 0
+-|--predict,--mast,0,145|tolvera: --mast 0: the mast's outside diameter is a number of mm above 0
+-|--predict,--mast,60,--coax,5,145|tolvera: 145: --mast 60: the mast must be thicker than 0 mm and at most 40.6 mm here, or it would touch the coax
+-|--predict,--coax,x,145|tolvera: --coax x: the coax's outside diameter is a number of mm above 0
+-|--predict,--choke,1000,145|tolvera: --choke 1000: a choke goes on the coax: give the coax too
+-|--predict,--coax,5,--choke,0,145|tolvera: --choke 0: the choke's impedance must be above 0 ohm
+-|--predict,--coax,5,--choke,1000,--choke-at,12,145|tolvera: --choke-at 12: the choke must be on the coax above the ground: less than 10 m below the J
+-|--predict,145,--height|tolvera: --height needs a value
+ROWS
+    # Lengths as built, which hold commas: rows of arguments split at blanks.
+    while IFS='|' read -r args want_err; do
+        read -r -a argv <<<"$args"
+        status=0
+        out=$("${nodisplay[@]}" LC_ALL=C "$bin" "${argv[@]}" 2>"$errors") || status=$?
+        [ "$status|$out|$(cat "$errors")" = "1||$want_err" ] ||
+            { echo "FAIL: tolvera ${argv[*]}: status $status, said: $out | $(cat "$errors")"; exit 1; }
+    done <<'ROWS'
+--predict --as-built 1481.96,491.88,48.35 145|tolvera: --as-built 1481.96,491.88,48.35: four lengths A,B,C,D in mm, all above 0, with C < B < A
+--predict --as-built 1481.96,491.88,500,46.25 145|tolvera: --as-built 1481.96,491.88,500,46.25: four lengths A,B,C,D in mm, all above 0, with C < B < A
+--predict --as-built 1481.96,491.88,48.35,0 145|tolvera: --as-built 1481.96,491.88,48.35,0: four lengths A,B,C,D in mm, all above 0, with C < B < A
 ROWS
     status=0
     err=$("${nodisplay[@]}" "$bin" --ignored-argument 2>&1 >/dev/null) || status=$?

@@ -1128,7 +1128,7 @@ void TestUi::prediction_data()
                                                 << "145 MHz 处驻波比 1.3" << true;
     QTest::newRow("an 8 mm tube matches worse") << QStringList{"145"} << 8.0 << "" << true
                                                 << "145 MHz 处驻波比 2." << true;
-    QTest::newRow("a tube too thick for D is refused") << QStringList{"145"} << 20.0 << "" << true
+    QTest::newRow("a tube too thick for D is refused") << QStringList{"145"} << 31.0 << "" << true
                                                        << "管子太粗" << false;
     QTest::newRow("recalculated while open") << QStringList{"145", "146"} << 0.0 << "" << true
                                              << "146 MHz 处驻波比" << true;

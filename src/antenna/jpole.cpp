@@ -31,10 +31,11 @@ int counted(int n, bool odd, int refinement)
 
 int JSegmentation::total() const
 {
-    return bottom + shortBelowFeed + shortAboveFeed + longBelowFeed + longBesideShort + longTop + feed;
+    return bottom + shortBelowFeed + shortAboveFeed + longBelowFeed + longBesideShort + longTop + feed + bottomToLong;
 }
 
-double thickestTube(double d) { return d / leastAcrossBend; }
+// The legs must stay a tube's radius apart: D at least three radii.
+double thickestTube(double d) { return d * 2 / 3; }
 
 std::optional<Problem> refusal(const JPole &j, double mhz)
 {
@@ -51,7 +52,7 @@ std::optional<Problem> refusal(const JPole &j, double mhz)
         || j.a > 5 * wavelength || j.d > wavelength)
         return Problem::of(Problem::Kind::BadLengths);
     if (j.tube > thickestTube(j.d))
-        return Problem::tubeTooThick(thickestTube(j.d));
+        return Problem::tooThick(Problem::Kind::TubeTooThick, thickestTube(j.d));
     return std::nullopt;
 }
 
@@ -83,13 +84,15 @@ JWires addJ(Structure &s, const JPole &j, const JSegmentation &n, double bottom)
         return s.addWire({x1, 0, bottom + z1}, {x2, 0, bottom + z2}, radius, segments, copper);
     };
     JWires w;
-    w.bottom = wire(0, 0, d, 0, n.bottom);
+    w.bottom = wire(0, 0, n.bottomToLong ? d / 2 : d, 0, n.bottom);
     w.shortBelowFeed = wire(0, 0, 0, c, n.shortBelowFeed);
     w.shortAboveFeed = wire(0, c, 0, b, n.shortAboveFeed);
     w.longBelowFeed = wire(d, 0, d, c, n.longBelowFeed);
     w.longBesideShort = wire(d, c, d, b, n.longBesideShort);
     w.longTop = wire(d, b, d, a, n.longTop);
     w.feed = wire(0, c, d, c, n.feed);
+    if (n.bottomToLong)
+        w.bottomToLong = wire(d / 2, 0, d, 0, n.bottomToLong);
     return w;
 }
 

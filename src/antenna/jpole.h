@@ -27,7 +27,7 @@ struct JPole
 };
 
 // 15 mm: the copper water pipe most J antennas for 2 m and 70 cm are bent
-// from (half-inch pipe is 15.9 mm), and one a third of D at 145 MHz.
+// from (half-inch pipe is 15.9 mm).
 inline constexpr double defaultTube = 15;
 
 // How many segments each part of the J is cut into.
@@ -40,6 +40,9 @@ struct JSegmentation
     int longBesideShort = 0; // from the feed to the short element's top
     int longTop = 0;         // and on to its top
     int feed = 0;            // the feed wire across the gap: odd, the source in its middle
+    // The bend cut at its middle, where a mast hangs: `bottom` segments on
+    // the half at the short element and these on the other; 0: one wire.
+    int bottomToLong = 0;
 
     int total() const;
     friend bool operator==(const JSegmentation &, const JSegmentation &) = default;
@@ -48,18 +51,20 @@ struct JSegmentation
 inline constexpr int segmentsPerWavelength = 100;
 
 // Why this J at this frequency cannot be modelled, if it cannot: lengths
-// no J has (C, B and A not rising, or many wavelengths long), a tube too thick for the spacing D (the tubes would touch or
-// nearly: it must be at most a third of D, so that three segments no
-// shorter than the tube fit across the bend), or a frequency out of range.
+// no J has (C, B and A not rising, or many wavelengths long), a tube too
+// thick for the spacing D (the legs would come closer than a tube's
+// radius, where the thin-wire model means nothing), or a frequency out of
+// range.
 std::optional<Problem> refusal(const JPole &j, double mhz);
 
 // The largest tube the model takes for spacing d (mm).
 double thickestTube(double d);
 
-// No segment longer than a hundredth of a wavelength, at least three
-// across the bend, on the feed wire and below it, none shorter than the
-// tube's diameter (two radii, the shortest the extended thin-wire kernel
-// is accurate for). The two legs are cut alike where they run side by
+// No segment longer than a hundredth of a wavelength, three across the
+// bend, on the feed wire and below it where three no shorter than the
+// tube's diameter fit (two radii, the shortest the extended thin-wire
+// kernel is accurate for; fewer and longer across the short bend of a
+// thick tube), none shorter than the tube's diameter. The two legs are cut alike where they run side by
 // side, so their segments face each other. Refining doubles every count
 // (the feed wire's stays odd, keeping a middle segment).
 JSegmentation segmentation(const JPole &j, double mhz, int refinement = 1);
@@ -69,6 +74,7 @@ struct JWires
 {
     int bottom = 0, shortBelowFeed = 0, shortAboveFeed = 0, longBelowFeed = 0, longBesideShort = 0, longTop = 0,
         feed = 0;
+    int bottomToLong = 0; // the bend's second half, where it is cut
 
     // The middle segment of the feed wire, where the coax's conductors attach.
     SegmentRef source(const Structure &s) const { return {feed, s.wire(feed).segments / 2 + 1}; }

@@ -5,6 +5,7 @@
 
 #include "console.h"
 #include "help.h"
+#include "installationoptions.h"
 #include "language.h"
 #include "printmeasured.h"
 #include "printprediction.h"
@@ -36,7 +37,9 @@ struct Asked
     bool json = false;
     std::optional<QString> tube;
     std::optional<QString> measured;
-    const char *usage = nullptr; // what is wrong with it, untranslated
+    InstallationOptions installation;
+    const char *usage = nullptr; // what is wrong with it, untranslated, %1 the option
+    QString about;
 };
 
 // "--name VALUE" or "--name=VALUE"; false when it is not this option.
@@ -80,23 +83,33 @@ Asked parse(const QStringList &args)
             asked.json = true;
         } else if (valueOf(args, i, "--tube", asked.tube, missing)) {
             if (missing)
-                return {Asked::Job::Usage, {}, false, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--tube needs a diameter in mm")};
+                return {Asked::Job::Usage, {}, false, {}, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--tube needs a diameter in mm"), {}};
         } else if (valueOf(args, i, "--measured", asked.measured, missing)) {
             if (missing)
-                return {Asked::Job::Usage, {}, false, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--measured needs a file")};
+                return {Asked::Job::Usage, {}, false, {}, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--measured needs a file"), {}};
+        } else if (auto &o = asked.installation;
+                   valueOf(args, i, "--as-built", o.asBuilt, missing) || valueOf(args, i, "--ground", o.ground, missing)
+                   || valueOf(args, i, "--height", o.height, missing) || valueOf(args, i, "--mast", o.mast, missing)
+                   || valueOf(args, i, "--coax", o.coax, missing) || valueOf(args, i, "--choke-at", o.chokeAt, missing)
+                   || valueOf(args, i, "--choke", o.choke, missing)) {
+            if (missing)
+                return {Asked::Job::Usage, {}, false, {}, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "%1 needs a value"), argument};
         } else {
             qtOptions = true;
         }
     }
-    auto usage = [](const char *why) { return Asked{Asked::Job::Usage, {}, false, {}, {}, why}; };
+    auto usage = [](const char *why) { return Asked{Asked::Job::Usage, {}, false, {}, {}, {}, why, {}}; };
     if (asked.measured) {
-        if (predict || asked.frequencies.size() > 1)
+        if (predict || asked.frequencies.size() > 1 || asked.installation.any())
             return usage(QT_TRANSLATE_NOOP("Tolvera", "--measured takes one target frequency, and no --predict"));
         asked.job = Asked::Job::Measured;
         return asked;
     }
     if ((asked.tube || asked.json) && !predict)
         return usage(QT_TRANSLATE_NOOP("Tolvera", "--tube and --json go with --predict or --measured"));
+    if (asked.installation.any() && !predict)
+        return usage(QT_TRANSLATE_NOOP("Tolvera", "--as-built, --ground, --height, --mast, --coax, --choke and --choke-at "
+                                                  "go with --predict"));
     if (predict && asked.frequencies.isEmpty())
         return usage(QT_TRANSLATE_NOOP("Tolvera", "--predict needs a frequency in MHz"));
     // Qt's options are for the window, with whatever follows them.
@@ -129,12 +142,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         printOut(helpText());
         return 0;
     case Asked::Job::Usage:
-        printError(QStringLiteral("tolvera: %1\n").arg(Tolvera::tr(asked.usage)));
+        printError(QStringLiteral("tolvera: %1\n").arg(asked.about.isEmpty() ? Tolvera::tr(asked.usage)
+                                                                            : Tolvera::tr(asked.usage).arg(asked.about)));
         return 1;
     case Asked::Job::Results:
         return printResults(asked.frequencies);
     case Asked::Job::Predict:
-        return printPredictions(asked.frequencies, asked.tube, asked.json);
+        return printPredictions(asked.frequencies, asked.tube, asked.installation, asked.json);
     case Asked::Job::Measured:
         return printMeasured(*asked.measured,
                              asked.frequencies.isEmpty() ? std::nullopt : std::optional(asked.frequencies.front()),

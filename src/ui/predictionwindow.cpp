@@ -7,7 +7,9 @@
 #include "antenna/touchstone.h"
 #include "runtime/format.h"
 #include "ui/accessible.h"
+#include "ui/currentplot.h"
 #include "ui/document.h"
+#include "ui/installationgroup.h"
 #include "ui/layout.h"
 #include "ui/swrplot.h"
 #include "words/words.h"
@@ -55,8 +57,9 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     // Its own colours and face, as the main window has, whatever the desktop's.
     setPalette(windowPalette());
     setFont(qtFont(Font::Default));
-    setMinimumSize(640, 540);
-    resize(720, 600);
+    // Beside the installation, and still on a screen of 1366 × 768.
+    setMinimumSize(960, 600);
+    resize(1200, 680);
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -90,12 +93,21 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     layout->addLayout(top);
 
     auto *charts = new QHBoxLayout;
+    installation = new InstallationGroup(this);
+    installation->setMaximumWidth(340);
+    charts->addWidget(installation, 0, Qt::AlignTop);
     plot = new SwrPlot(this);
     plot->setObjectName(QStringLiteral("swrPlot"));
     elevation = new ElevationPlot(this);
     elevation->setObjectName(QStringLiteral("elevation"));
+    currents = new CurrentPlot(this);
+    currents->setObjectName(QStringLiteral("currents"));
+    currents->hide(); // until there is a coax or a mast
+    auto *side = new QVBoxLayout;
+    side->addWidget(elevation, 1);
+    side->addWidget(currents, 1);
     charts->addWidget(plot, 3);
-    charts->addWidget(elevation, 1);
+    charts->addLayout(side, 2);
     layout->addLayout(charts, 1);
 
     // A label a line, so that Tab and a screen reader take one figure at a time.
@@ -111,11 +123,19 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
         column->addWidget(label);
         return label;
     };
-    figure = {line(left, "figure0"), line(left, "figure1"), line(left, "figure2"), line(left, "figure3"),
-              line(left, "figure4")};
+    figure.atF = line(left, "figure0");
+    figure.lowest = line(left, "figure1");
+    figure.band = line(left, "figure2");
+    figure.gain = line(left, "figure3");
+    figure.elevation = line(left, "figureElevation");
+    figure.groundPlane = line(left, "figureGroundPlane");
+    figure.freeSpace = line(left, "figureFreeSpace");
+    figure.coax = line(right, "figureCoax");
+    figure.mast = line(right, "figureMast");
     lengths.heading = line(right, "length0");
     for (std::size_t i = 0; i < lengths.rows.size(); ++i)
         lengths.rows[i] = line(right, qPrintable(QStringLiteral("length%1").arg(i + 1)));
+    figure.trim = line(right, "figure4");
     measured = {line(left, "measured0"), line(left, "measured1"), line(left, "measured3"), line(left, "measured2")};
     measured.cut->setFont([this] {
         QFont bold = font();
@@ -135,14 +155,19 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     tubeEdited.setInterval(400);
     connect(&tubeEdited, &QTimer::timeout, this, &PredictionWindow::simulate);
     connect(tube, &QDoubleSpinBox::valueChanged, &tubeEdited, qOverload<>(&QTimer::start));
+    connect(installation, &InstallationGroup::changed, &tubeEdited, qOverload<>(&QTimer::start));
     connect(document, &Document::changed, this, [this](Document::Changes what) {
         if (what & Document::Results) {
+            if (this->document->results())
+                installation->setFormula(this->document->results()->lengths);
             if (isVisible())
                 simulate();
         }
         if (what & Document::Measurements)
             showMeasurements();
     });
+    if (document->results())
+        installation->setFormula(document->results()->lengths);
     setAcceptDrops(true);
     clear(QString::fromUtf8(noResults));
 }
@@ -188,8 +213,10 @@ void PredictionWindow::clear(const QString &why)
     document->setPrediction(std::nullopt);
     status->setText(why);
     elevation->setPattern({}, why);
-    for (auto *label : {figure.atF, figure.lowest, figure.band, figure.gain, figure.trim, lengths.heading, model})
+    for (auto *label : {figure.atF, figure.lowest, figure.band, figure.gain, figure.elevation, figure.groundPlane,
+                        figure.freeSpace, figure.coax, figure.mast, figure.trim, lengths.heading, model})
         label->clear();
+    currents->setPrediction(std::nullopt, {});
     for (auto *label : lengths.rows)
         label->clear();
     showMeasurements();
@@ -203,8 +230,12 @@ void PredictionWindow::simulate()
         return clear(QString::fromUtf8(noResults));
     const double mhz = results->mhz;
     const auto j = antenna::JPole::of(results->lengths, tube->value());
-    if (const auto problem = antenna::refusal(j, mhz))
-        return clear(words::problem(*problem));
+    const auto standing = installation->installation();
+    const auto built = standing.asBuilt ? antenna::JPole::of(*standing.asBuilt, j.tube) : j;
+    for (const auto &problem : {antenna::refusal(built, mhz), antenna::refusal(standing, built, mhz)}) {
+        if (problem)
+            return clear(words::problem(*problem));
+    }
     clear(QStringLiteral("正在用 nec2c 计算 %1 MHz……").arg(results->frequency));
     progress->setValue(0);
     progress->show();
@@ -212,13 +243,16 @@ void PredictionWindow::simulate()
     const auto solver = makeSolver();
     running = solver;
     const int asked = generation;
-    auto *thread = QThread::create([this, solver, j, mhz, asked] {
-        const auto outcome = antenna::predict(j, mhz, *solver, [this, asked](int percent) {
-            QMetaObject::invokeMethod(this, [this, asked, percent] {
-                if (asked == generation)
-                    progress->setValue(percent);
-            }, Qt::QueuedConnection);
-        });
+    auto *thread = QThread::create([this, solver, j, mhz, asked, standing] {
+        const auto outcome = antenna::predict(
+            j, mhz, *solver,
+            [this, asked](int percent) {
+                QMetaObject::invokeMethod(this, [this, asked, percent] {
+                    if (asked == generation)
+                        progress->setValue(percent);
+                }, Qt::QueuedConnection);
+            },
+            standing);
         QMetaObject::invokeMethod(this, [this, asked, outcome] { arrived(asked, outcome); }, Qt::QueuedConnection);
     });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -252,8 +286,15 @@ void PredictionWindow::showPrediction()
     figure.lowest->setText(f.lowest);
     figure.band->setText(f.band);
     figure.gain->setText(f.gain);
+    figure.elevation->setText(f.elevation);
+    figure.groundPlane->setText(f.groundPlane);
+    figure.freeSpace->setText(f.freeSpace);
+    figure.coax->setText(f.coax);
+    figure.mast->setText(f.mast);
     figure.trim->setText(f.trim);
-    elevation->setPattern(p.pattern, QStringLiteral("J 所在平面内的仰角方向图，") + f.gain);
+    elevation->setPattern(p.pattern, QStringLiteral("J 所在平面内的仰角方向图，") + f.gain + QStringLiteral("，") + f.elevation);
+    currents->setVisible(p.coaxCurrent || p.mastCurrent);
+    currents->setPrediction(p, QStringList{f.coax, f.mast}.join(QStringLiteral("，")));
 
     const auto rows = words::lengthRows(p);
     lengths.heading->setText(rows.front());

@@ -26,15 +26,17 @@ class QThread;
 namespace ui {
 
 class Announcer;
+class CurrentPlot;
 class Document;
 class ElevationPlot;
+class InstallationGroup;
 class SwrPlot;
 
-// "性能预测": how the antenna as calculated will work, simulated while the
-// window stays responsive, and its lengths for the builder's tube. It
-// simulates the document's results when it appears and again when the
-// tube or the results change; a new request stops the one under way, and
-// so does closing the window. Analyser sweeps dropped on it or imported go
+// "性能预测": how the antenna as calculated (or built) will work where it
+// stands, simulated while the window stays responsive, and its lengths for
+// the builder's tube. It simulates the document's results when it appears
+// and again when the tube, the installation or the results change; a new
+// request stops the one under way, and so does closing the window. Analyser sweeps dropped on it or imported go
 // into the document and are drawn over the prediction, with what to cut.
 class PredictionWindow : public QWidget
 {
@@ -82,14 +84,16 @@ private:
     QTimer tubeEdited; // a pause in typing, then the simulation
 
     QDoubleSpinBox *tube = nullptr;
+    InstallationGroup *installation = nullptr;
     QLabel *status = nullptr;
     QProgressBar *progress = nullptr;
     SwrPlot *plot = nullptr;
     ElevationPlot *elevation = nullptr;
+    CurrentPlot *currents = nullptr;
     // A label a line, so that Tab and a screen reader take one figure at a time.
     struct
     {
-        QLabel *atF, *lowest, *band, *gain, *trim;
+        QLabel *atF, *lowest, *band, *gain, *elevation, *groundPlane, *freeSpace, *coax, *mast, *trim;
     } figure{};
     struct
     {

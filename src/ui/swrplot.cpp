@@ -34,6 +34,7 @@ QString tickText(double v, double step)
 const QColor formulaBlue(0, 70, 200);
 const QColor correctedGreen(0, 130, 60);
 const QColor measuredRed(210, 40, 0);
+const QColor freeSpaceGrey(110, 110, 150);
 const QColor line15Green(0, 140, 0);
 const QColor line20Orange(200, 120, 0);
 const QColor markRed(200, 0, 0);
@@ -49,8 +50,13 @@ SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<
         const auto band = antenna::bandAround(p->mhz);
         chart.from = band.from;
         chart.to = band.last();
-        chart.curves = {{p->swr(), QStringLiteral("按公式"), formulaBlue, Qt::SolidLine, 2},
-                        {p->correctedSwr(), QStringLiteral("按管径修正"), correctedGreen, Qt::DashLine, 2}};
+        const bool installed = !p->installation.isBare();
+        const QString there = installed ? QStringLiteral("，安装后") : QString();
+        chart.curves = {{p->swr(), (p->installation.asBuilt ? QStringLiteral("按实际尺寸") : QStringLiteral("按公式")) + there,
+                         formulaBlue, Qt::SolidLine, 2},
+                        {p->correctedSwr(), QStringLiteral("按管径修正") + there, correctedGreen, Qt::DashLine, 2}};
+        if (p->freeSpace) // the same J alone, for comparison
+            chart.curves.push_back({p->freeSpace->swr(), QStringLiteral("同一天线在自由空间"), freeSpaceGrey, Qt::DotLine, 1.5});
     }
     for (std::size_t i = 0; i < measured.size(); ++i) {
         const auto &m = measured[i];
@@ -200,10 +206,15 @@ void paintElevation(QPainter &p, const QRectF &rect, const std::vector<antenna::
     const QFontMetricsF metrics(font);
     const double line = metrics.height();
     const double scale = line / 12;
-    const double radius = std::min(rect.width(), rect.height() - 3 * line) / 2 - line * 0.5;
+    // Over a ground there is only the half above it.
+    const bool aboveGround = !pattern.empty() && std::all_of(pattern.begin(), pattern.end(),
+                                                              [](const antenna::Gain &g) { return g.theta <= 90; });
+    const double radius = aboveGround ? std::min(rect.width() / 2, rect.height() - 3.5 * line) - line * 0.5
+                                      : std::min(rect.width(), rect.height() - 3 * line) / 2 - line * 0.5;
     const QPointF centre(rect.center().x(), rect.top() + line * 1.8 + radius);
     p.setPen(colours.text);
-    const QString title = QStringLiteral("仰角方向图（J 所在平面）");
+    const QString title = aboveGround ? QStringLiteral("仰角方向图（J 所在平面，地面以上）")
+                                      : QStringLiteral("仰角方向图（J 所在平面）");
     p.drawText(QPointF(rect.center().x() - metrics.horizontalAdvance(title) / 2, rect.top() + line * 1.1), title);
     if (pattern.empty() || radius <= 0) {
         p.restore();
@@ -217,10 +228,13 @@ void paintElevation(QPainter &p, const QRectF &rect, const std::vector<antenna::
     p.setBrush(Qt::NoBrush);
     for (int ring = 0; ring < 3; ++ring) {
         const double r = radius * (range - 10 * ring) / range;
-        p.drawEllipse(centre, r, r);
+        if (aboveGround)
+            p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 0, 180 * 16);
+        else
+            p.drawEllipse(centre, r, r);
     }
     p.drawLine(QPointF(centre.x() - radius, centre.y()), QPointF(centre.x() + radius, centre.y())); // horizon
-    p.drawLine(QPointF(centre.x(), centre.y() - radius), QPointF(centre.x(), centre.y() + radius));
+    p.drawLine(QPointF(centre.x(), centre.y() - radius), QPointF(centre.x(), centre.y() + (aboveGround ? 0 : radius)));
 
     // The plane of the J: towards the long element (phi 0) on the right.
     std::vector<std::pair<double, double>> cut; // angle from +x, counterclockwise; relative gain
@@ -237,6 +251,8 @@ void paintElevation(QPainter &p, const QRectF &rect, const std::vector<antenna::
         const double a = angle * M_PI / 180;
         shape << centre + QPointF(r * std::cos(a), -r * std::sin(a));
     }
+    if (aboveGround)
+        shape << centre;
     QColor fill = colours.mark;
     fill.setAlpha(40);
     p.setBrush(fill);

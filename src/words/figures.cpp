@@ -36,25 +36,159 @@ QString impedance(std::complex<double> z)
 
 QString millimetres() { return Tolvera::tr("mm"); }
 
+QString groundName(antenna::GroundKind kind)
+{
+    using G = antenna::GroundKind;
+    switch (kind) {
+    case G::Free:
+        return Tolvera::tr("free space");
+    case G::Perfect:
+        return Tolvera::tr("perfect ground");
+    case G::Average:
+        return Tolvera::tr("average ground");
+    case G::Poor:
+        return Tolvera::tr("poor (city) ground");
+    case G::Good:
+        return Tolvera::tr("good ground");
+    case G::Sea:
+        return Tolvera::tr("sea water");
+    }
+    return {};
+}
+
+namespace {
+
+QString metres(double m) { return QString::number(m, 'g', 4); }
+QString percent(double fraction) { return QString::number(fraction * 100, 'f', fraction < 0.1 ? 1 : 0) + u'%'; }
+QString signedDb(double db) { return (db < 0 ? QStringLiteral("-") : QStringLiteral("+")) + decimals(std::abs(db), 1); }
+
+// What was modelled: the J alone in free space as it always was, or where
+// it stands, everything as set.
+QString modelled(const antenna::Prediction &p)
+{
+    const QString tube = rt::format00(p.asCut.tube);
+    const auto &inst = p.installation;
+    if (inst.isBare())
+        return Tolvera::tr("NEC-2 model (nec2c) in free space, copper tube centre lines, tube %1 mm, %2 segments; "
+                           "no ground, mast or coax")
+            .arg(tube)
+            .arg(p.segments);
+    QStringList parts;
+    if (inst.ground == antenna::GroundKind::Free) {
+        parts << Tolvera::tr("in free space, %1 m of mast and coax below the J").arg(metres(inst.height));
+    } else {
+        QString ground = groundName(inst.ground);
+        if (p.ground.kind == antenna::Ground::Kind::Finite) {
+            const auto c = antenna::constantsOf(inst.ground);
+            ground += p.ground.method == antenna::Ground::Method::SommerfeldNorton
+                          ? Tolvera::tr(" (%1, %2 S/m, Sommerfeld-Norton)").arg(c.permittivity).arg(c.conductivity)
+                          : Tolvera::tr(" (%1, %2 S/m, reflection coefficients)").arg(c.permittivity).arg(c.conductivity);
+        }
+        parts << Tolvera::tr("over %1, the J's bottom %2 m up").arg(ground, metres(inst.height));
+    }
+    parts << (inst.mast ? Tolvera::tr("metal mast %1 mm").arg(metres(*inst.mast)) : Tolvera::tr("no metal mast"));
+    parts << (inst.coax ? Tolvera::tr("coax %1 mm").arg(metres(*inst.coax)) : Tolvera::tr("no coax"));
+    if (inst.coax)
+        parts << (inst.choke ? Tolvera::tr("choke %1 ohm %2 m below the J").arg(metres(*inst.choke), metres(inst.chokeAt))
+                             : Tolvera::tr("no choke"));
+    return Tolvera::tr("NEC-2 model (nec2c) %1; copper tube centre lines, tube %2 mm, %3 segments")
+        .arg(parts.join(Tolvera::tr(", ")), tube)
+        .arg(p.segments);
+}
+
+// The common-mode current on the coax, and what it means for a builder.
+QString coaxSaid(const antenna::Prediction &p)
+{
+    const auto &c = *p.coaxCurrent;
+    QString meaning;
+    if (c.largest < 0.02)
+        meaning = Tolvera::tr("little: the coax hardly takes part");
+    else if (c.largest < 0.1)
+        meaning = Tolvera::tr("the coax radiates a little, and the match may shift when it is moved");
+    else
+        meaning = Tolvera::tr("much: the coax radiates, lifts the pattern and brings RF into the shack");
+    if (!p.coaxWithoutChoke)
+        return Tolvera::tr("common-mode current on the coax's shield: %1 of the feed current, the most %2 m below the J: %3")
+            .arg(percent(c.largest), decimals(c.at, 2), meaning);
+    const double without = *p.coaxWithoutChoke;
+    const QString fell = c.largest < without * 0.8
+                             ? Tolvera::tr("without the choke %1: it fell to %2 of that").arg(percent(without),
+                                                                                            percent(c.largest / without))
+                             : Tolvera::tr("without the choke %1: the choke changes little here").arg(percent(without));
+    return Tolvera::tr("common-mode current on the coax's shield below the choke: %1 of the feed current, the most %2 m "
+                       "below the J, %3; %4")
+        .arg(percent(c.largest), decimals(c.at, 2), meaning, fell);
+}
+
+} // namespace
+
 PredictionFigures figures(const antenna::Prediction &p, const QString &frequency)
 {
     const auto s = p.summary();
-    const auto strongest = p.strongest();
+    const auto pattern = p.figures();
+    const bool overGround = p.ground.kind != antenna::Ground::Kind::FreeSpace;
     PredictionFigures f;
-    f.model = Tolvera::tr("NEC-2 model (nec2c) in free space, copper tube centre lines, tube %1 mm, %2 segments; "
-                       "no ground, mast or coax")
-                  .arg(rt::format00(p.asCut.tube))
-                  .arg(p.segments);
+    f.model = modelled(p);
     f.atF = Tolvera::tr("SWR at %1 MHz %2, Z = %3 ohm").arg(frequency, swrText(p.swrAtF()), impedance(p.zAtF()));
     f.lowest = Tolvera::tr("lowest SWR %1 at %2 MHz").arg(swrText(s.best.swr), decimals(s.best.mhz, 3))
                + (s.bestAtEdge ? Tolvera::tr(" (at the sweep's edge: the lowest lies beyond)") : QString());
     f.band = s.band2 ? Tolvera::tr("SWR <= 2 from %1 to %2 MHz").arg(decimals(s.band2->first, 3), decimals(s.band2->second, 3))
                            + (s.bandReachesEdge ? Tolvera::tr(" (to the sweep's edge)") : QString())
                      : Tolvera::tr("SWR <= 2 nowhere in the sweep");
-    f.gain = Tolvera::tr("free-space gain %1 dBi (%2 dBi at the horizon)")
-                 .arg(decimals(strongest.dbi, 2), decimals(p.horizonDbi(), 2));
+    if (overGround) {
+        f.gain = Tolvera::tr("gain over %1 %2 dBi (%3 dBi 5° above the horizon)")
+                     .arg(groundName(p.installation.ground), decimals(pattern.strongestDbi, 2), decimals(pattern.at5Dbi, 2));
+        f.elevation = Tolvera::tr("take-off angle %1°").arg(pattern.takeoffDeg);
+    } else {
+        f.gain = Tolvera::tr("free-space gain %1 dBi (%2 dBi at the horizon)")
+                     .arg(decimals(pattern.strongestDbi, 2), decimals(p.horizonDbi(), 2));
+        f.elevation = Tolvera::tr("the largest gain %1° above the horizontal").arg(pattern.takeoffDeg);
+    }
+    if (p.groundPlane) {
+        const auto &g = *p.groundPlane;
+        const auto j = signedDb(pattern.strongestDbi - g.strongestDbi), low = signedDb(pattern.at5Dbi - g.at5Dbi);
+        f.groundPlane = overGround ? Tolvera::tr("a quarter-wave ground plane at the J's feed: %1 dBi, take-off %2°, %3 dBi "
+                                                 "5° up; the J %4 dB, %5 dB 5° up")
+                                         .arg(decimals(g.strongestDbi, 2))
+                                         .arg(g.takeoffDeg)
+                                         .arg(decimals(g.at5Dbi, 2), j, low)
+                                   : Tolvera::tr("a quarter-wave ground plane in free space: %1 dBi, %2 dBi 5° up; the J %3 dB, "
+                                                 "%4 dB 5° up")
+                                         .arg(decimals(g.strongestDbi, 2), decimals(g.at5Dbi, 2), j, low);
+    }
+    if (p.freeSpace) {
+        const auto free = p.freeSpace->summary();
+        f.freeSpace = Tolvera::tr("the same J in free space: SWR at %1 MHz %2, lowest %3 at %4 MHz")
+                          .arg(frequency, swrText(p.freeSpace->swrAt(p.mhz)), swrText(free.best.swr),
+                               decimals(free.best.mhz, 3));
+    }
+    if (p.coaxCurrent)
+        f.coax = coaxSaid(p);
+    if (p.mastCurrent)
+        f.mast = Tolvera::tr("current on the mast: %1 of the feed current, the most %2 m below the J")
+                     .arg(percent(p.mastCurrent->largest), decimals(p.mastCurrent->at, 2));
     f.trim = Tolvera::tr("trim: 10 mm off A (and B in proportion) raises the resonance by %1").arg(shift(p.mhzPer10mmOfA));
     return f;
+}
+
+QString optionOf(const antenna::Problem &p)
+{
+    using Kind = antenna::Problem::Kind;
+    switch (p.kind) {
+    case Kind::BadHeight:
+        return QStringLiteral("--height");
+    case Kind::BadMast:
+        return QStringLiteral("--mast");
+    case Kind::BadCoax:
+        return QStringLiteral("--coax");
+    case Kind::BadChoke:
+    case Kind::ChokeWithoutCoax:
+        return QStringLiteral("--choke");
+    case Kind::ChokeBelowGround:
+        return QStringLiteral("--choke-at");
+    default:
+        return {};
+    }
 }
 
 QStringList lengthRows(const antenna::Prediction &p)
@@ -66,7 +200,11 @@ QStringList lengthRows(const antenna::Prediction &p)
     qsizetype width = 0;
     for (const auto &[corrected, formula] : values)
         width = std::max(width, rt::format00(corrected).size());
-    QStringList rows{Tolvera::tr("corrected for the tube (the formula's in brackets):")};
+    QStringList rows{p.installation.isBare() && !p.installation.asBuilt
+                         ? Tolvera::tr("corrected for the tube (the formula's in brackets):")
+                     : p.installation.isBare() ? Tolvera::tr("corrected for the tube (as built in brackets):")
+                     : p.installation.asBuilt  ? Tolvera::tr("corrected for the tube where it stands (as built in brackets):")
+                                               : Tolvera::tr("corrected for the tube where it stands (the formula's in brackets):")};
     for (const auto &r : calc::results) {
         const auto &[corrected, formula] = values[calc::indexOf(r.letter)];
         rows << Tolvera::tr("%1  %2 mm  (%3)").arg(QLatin1Char(r.letter)).arg(rt::format00(corrected), int(width)).arg(rt::format00(formula));
@@ -78,8 +216,9 @@ QString spokenPrediction(const antenna::Prediction &p, const QString &frequency)
 {
     const auto f = figures(p, frequency);
     const auto &c = p.corrected;
-    return Tolvera::tr("prediction done, %1, %2, corrected for the tube A %3 mm, B %4 mm, C %5 mm")
-        .arg(f.atF, f.lowest, rt::format00(c.a), rt::format00(c.b), rt::format00(c.c));
+    const QString said = Tolvera::tr("prediction done, %1, %2, corrected for the tube A %3 mm, B %4 mm, C %5 mm")
+                             .arg(f.atF, f.lowest, rt::format00(c.a), rt::format00(c.b), rt::format00(c.c));
+    return f.coax.isEmpty() ? said : said + Tolvera::tr(", ") + f.coax;
 }
 
 MeasuredFigures measuredFigures(const antenna::Measurement &m, const antenna::Prediction *p, double targetMhz)

@@ -16,9 +16,9 @@ QString problem(const antenna::Problem &p)
     case Kind::BadTube:
         return Tolvera::tr("the tube diameter must be a number above 0 (mm)");
     case Kind::TubeTooThick:
-        return Tolvera::tr("the tube is too thick: the spacing D must be at least three tube diameters, or the tubes "
-                        "nearly touch and the model means nothing; at most %1 mm at this frequency")
-            .arg(QString::number(p.thickestTubeMm, 'f', 1));
+        return Tolvera::tr("the tube is too thick: the legs would come closer than a tube's radius, where the model "
+                           "means nothing; at most %1 mm at this frequency")
+            .arg(QString::number(p.thickestMm, 'f', 1));
     case Kind::BadLengths:
         return Tolvera::tr("cannot model it: the lengths must satisfy 0 < C < B < A and D > 0");
     case Kind::OutOfRange:
@@ -38,6 +38,23 @@ QString problem(const antenna::Problem &p)
         return Tolvera::tr("nec2c's output makes no sense: %1 (line %2)").arg(p.detail).arg(p.line);
     case Kind::Cancelled:
         return Tolvera::tr("cancelled");
+    case Kind::BadHeight:
+        return Tolvera::tr("the height must be above 0 m, above the mast's clamp, and at most %1 m (20 wavelengths) "
+                           "at this frequency")
+            .arg(QString::number(p.highestM, 'f', 1));
+    case Kind::BadMast:
+        return Tolvera::tr("the mast must be thicker than 0 mm and at most %1 mm here, or it would touch the coax")
+            .arg(QString::number(p.thickestMm, 'f', 1));
+    case Kind::BadCoax:
+        return Tolvera::tr("the coax must be thicker than 0 mm and at most %1 mm at this frequency")
+            .arg(QString::number(p.thickestMm, 'f', 1));
+    case Kind::BadChoke:
+        return Tolvera::tr("the choke's impedance must be above 0 ohm");
+    case Kind::ChokeWithoutCoax:
+        return Tolvera::tr("a choke goes on the coax: give the coax too");
+    case Kind::ChokeBelowGround:
+        return Tolvera::tr("the choke must be on the coax above the ground: less than %1 m below the J")
+            .arg(QString::number(p.highestM, 'g', 4));
     }
     return {};
 }

@@ -112,10 +112,6 @@
         <translation>管径必须是大于 0 的数（毫米）</translation>
     </message>
     <message>
-        <source>the tube is too thick: the spacing D must be at least three tube diameters, or the tubes nearly touch and the model means nothing; at most %1 mm at this frequency</source>
-        <translation>管子太粗：两振子间距 D 至少要有管径的 3 倍，否则两管几乎相碰，模型没有意义；此频率下管径最大 %1 毫米</translation>
-    </message>
-    <message>
         <source>cannot model it: the lengths must satisfy 0 &lt; C &lt; B &lt; A and D &gt; 0</source>
         <translation>无法建模：尺寸须满足 0 &lt; C &lt; B &lt; A，且 D &gt; 0</translation>
     </message>
@@ -290,6 +286,206 @@ J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”
     <message>
         <source>%1: %2 points, %3 to %4 MHz, reference %5 ohm, SWR against 50 ohm</source>
         <translation>%1：%2 个点，%3 – %4 MHz，参考阻抗 %5 欧，驻波比按 50 欧计</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>自由空间</translation>
+    </message>
+    <message>
+        <source>perfect ground</source>
+        <translation>理想导电地面</translation>
+    </message>
+    <message>
+        <source>average ground</source>
+        <translation>一般地面</translation>
+    </message>
+    <message>
+        <source>poor (city) ground</source>
+        <translation>贫瘠（城市）地面</translation>
+    </message>
+    <message>
+        <source>good ground</source>
+        <translation>良好地面</translation>
+    </message>
+    <message>
+        <source>sea water</source>
+        <translation>海水</translation>
+    </message>
+    <message>
+        <source>in free space, %1 m of mast and coax below the J</source>
+        <translation>自由空间，J 下方有 %1 米桅杆和电缆</translation>
+    </message>
+    <message>
+        <source> (%1, %2 S/m, Sommerfeld-Norton)</source>
+        <translation>（%1，%2 S/m，Sommerfeld-Norton 方法）</translation>
+    </message>
+    <message>
+        <source> (%1, %2 S/m, reflection coefficients)</source>
+        <translation>（%1，%2 S/m，反射系数近似）</translation>
+    </message>
+    <message>
+        <source>over %1, the J&apos;s bottom %2 m up</source>
+        <translation>%1上方，J 底部离地 %2 米</translation>
+    </message>
+    <message>
+        <source>metal mast %1 mm</source>
+        <translation>金属桅杆 %1 毫米</translation>
+    </message>
+    <message>
+        <source>no metal mast</source>
+        <translation>无金属桅杆</translation>
+    </message>
+    <message>
+        <source>coax %1 mm</source>
+        <translation>同轴电缆 %1 毫米</translation>
+    </message>
+    <message>
+        <source>no coax</source>
+        <translation>无同轴电缆</translation>
+    </message>
+    <message>
+        <source>choke %1 ohm %2 m below the J</source>
+        <translation>扼流圈 %1 欧，位于 J 底部以下 %2 米</translation>
+    </message>
+    <message>
+        <source>no choke</source>
+        <translation>无扼流圈</translation>
+    </message>
+    <message>
+        <source>NEC-2 model (nec2c) %1; copper tube centre lines, tube %2 mm, %3 segments</source>
+        <translation>NEC-2 模型（nec2c），%1；铜管中心线，管径 %2 毫米，%3 段</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>little: the coax hardly takes part</source>
+        <translation>很小：电缆几乎不参与辐射</translation>
+    </message>
+    <message>
+        <source>the coax radiates a little, and the match may shift when it is moved</source>
+        <translation>电缆略有辐射，移动电缆时匹配可能变化</translation>
+    </message>
+    <message>
+        <source>much: the coax radiates, lifts the pattern and brings RF into the shack</source>
+        <translation>很大：电缆会辐射，抬高辐射仰角，并把射频带进电台室</translation>
+    </message>
+    <message>
+        <source>common-mode current on the coax&apos;s shield: %1 of the feed current, the most %2 m below the J: %3</source>
+        <translation>电缆外皮上的共模电流为馈电电流的 %1，最大处在 J 底部以下 %2 米：%3</translation>
+    </message>
+    <message>
+        <source>without the choke %1: it fell to %2 of that</source>
+        <translation>不加扼流圈时为 %1：降到了其 %2</translation>
+    </message>
+    <message>
+        <source>without the choke %1: the choke changes little here</source>
+        <translation>不加扼流圈时为 %1：这里扼流圈作用不大</translation>
+    </message>
+    <message>
+        <source>common-mode current on the coax&apos;s shield below the choke: %1 of the feed current, the most %2 m below the J, %3; %4</source>
+        <translation>扼流圈以下电缆外皮上的共模电流为馈电电流的 %1，最大处在 J 底部以下 %2 米，%3；%4</translation>
+    </message>
+    <message>
+        <source>gain over %1 %2 dBi (%3 dBi 5° above the horizon)</source>
+        <translation>%1上方增益 %2 dBi（仰角 5° 处 %3 dBi）</translation>
+    </message>
+    <message>
+        <source>take-off angle %1°</source>
+        <translation>辐射仰角 %1°</translation>
+    </message>
+    <message>
+        <source>the largest gain %1° above the horizontal</source>
+        <translation>最大增益方向在水平面以上 %1°</translation>
+    </message>
+    <message>
+        <source>a quarter-wave ground plane at the J&apos;s feed: %1 dBi, take-off %2°, %3 dBi 5° up; the J %4 dB, %5 dB 5° up</source>
+        <translation>同高度的四分之一波长GP天线：%1 dBi，辐射仰角 %2°，仰角 5° 处 %3 dBi；J 型天线相差 %4 dB，仰角 5° 处 %5 dB</translation>
+    </message>
+    <message>
+        <source>the same J in free space: SWR at %1 MHz %2, lowest %3 at %4 MHz</source>
+        <translation>同一天线在自由空间：%1 MHz 处驻波比 %2，最低 %3，在 %4 MHz</translation>
+    </message>
+    <message>
+        <source>current on the mast: %1 of the feed current, the most %2 m below the J</source>
+        <translation>桅杆上的电流为馈电电流的 %1，最大处在 J 底部以下 %2 米</translation>
+    </message>
+    <message>
+        <source>corrected for the tube (as built in brackets):</source>
+        <translation>按管径修正（括号内为实际制作尺寸）：</translation>
+    </message>
+    <message>
+        <source>corrected for the tube where it stands (as built in brackets):</source>
+        <translation>按管径和安装修正（括号内为实际制作尺寸）：</translation>
+    </message>
+    <message>
+        <source>corrected for the tube where it stands (the formula&apos;s in brackets):</source>
+        <translation>按管径和安装修正（括号内为公式值）：</translation>
+    </message>
+    <message>
+        <source>the tube is too thick: the legs would come closer than a tube&apos;s radius, where the model means nothing; at most %1 mm at this frequency</source>
+        <translation>管子太粗：两振子的间隙将小于管子的半径，模型没有意义；此频率下管径最大 %1 毫米</translation>
+    </message>
+    <message>
+        <source>the height must be above 0 m, above the mast&apos;s clamp, and at most %1 m (20 wavelengths) at this frequency</source>
+        <translation>高度必须大于 0 米、高于桅杆卡箍，此频率下最多 %1 米（20 个波长）</translation>
+    </message>
+    <message>
+        <source>the mast must be thicker than 0 mm and at most %1 mm here, or it would touch the coax</source>
+        <translation>桅杆外径必须大于 0 毫米，这里最多 %1 毫米，否则会碰到电缆</translation>
+    </message>
+    <message>
+        <source>the coax must be thicker than 0 mm and at most %1 mm at this frequency</source>
+        <translation>电缆外径必须大于 0 毫米，此频率下最多 %1 毫米</translation>
+    </message>
+    <message>
+        <source>the choke&apos;s impedance must be above 0 ohm</source>
+        <translation>扼流圈阻抗必须大于 0 欧</translation>
+    </message>
+    <message>
+        <source>a choke goes on the coax: give the coax too</source>
+        <translation>扼流圈装在电缆上：请同时给出电缆</translation>
+    </message>
+    <message>
+        <source>the choke must be on the coax above the ground: less than %1 m below the J</source>
+        <translation>扼流圈必须在地面以上的电缆上：J 底部以下不到 %1 米</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1：缺少数值</translation>
+    </message>
+    <message>
+        <source>--as-built, --ground, --height, --mast, --coax, --choke and --choke-at go with --predict</source>
+        <translation>--as-built、--ground、--height、--mast、--coax、--choke 和 --choke-at 只与 --predict 一起使用</translation>
+    </message>
+    <message>
+        <source>four lengths A,B,C,D in mm, all above 0, with C &lt; B &lt; A</source>
+        <translation>应为四个尺寸 A,B,C,D（毫米），都大于 0，且 C &lt; B &lt; A</translation>
+    </message>
+    <message>
+        <source>the ground is one of free, perfect, average, poor, good, sea</source>
+        <translation>地面应为 free、perfect、average、poor、good、sea 之一</translation>
+    </message>
+    <message>
+        <source>the height is a number of metres above 0</source>
+        <translation>高度应为大于 0 的米数</translation>
+    </message>
+    <message>
+        <source>the mast&apos;s outside diameter is a number of mm above 0</source>
+        <translation>桅杆外径应为大于 0 的毫米数</translation>
+    </message>
+    <message>
+        <source>the coax&apos;s outside diameter is a number of mm above 0</source>
+        <translation>电缆外径应为大于 0 的毫米数</translation>
+    </message>
+    <message>
+        <source>goes with --choke</source>
+        <translation>只与 --choke 一起使用</translation>
+    </message>
+    <message>
+        <source>a quarter-wave ground plane in free space: %1 dBi, %2 dBi 5° up; the J %3 dB, %4 dB 5° up</source>
+        <translation>自由空间中的四分之一波长GP天线：%1 dBi，仰角 5° 处 %2 dBi；J 型天线相差 %3 dB，仰角 5° 处 %4 dB</translation>
     </message>
 </context>
 </TS>

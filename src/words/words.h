@@ -37,15 +37,21 @@ QString swrText(double swr);
 // "67.4 - j2.8": no minus sign the face lacks.
 QString impedance(std::complex<double> z);
 
-// What a prediction says, a line each.
+// What a prediction says, a line each; those of an installation empty
+// where it has none.
 struct PredictionFigures
 {
-    QString model;  // what was modelled, and what not
-    QString atF;    // SWR and impedance at f
-    QString lowest; // the lowest SWR and where
-    QString band;   // where the SWR stays at or below 2
-    QString gain;   // free-space gain
-    QString trim;   // what 10 mm off A does
+    QString model;       // what was modelled, and what not
+    QString atF;         // SWR and impedance at f
+    QString lowest;      // the lowest SWR and where
+    QString band;        // where the SWR stays at or below 2
+    QString gain;        // the largest gain, and low down
+    QString elevation;   // the take-off angle
+    QString groundPlane; // a quarter-wave ground plane beside it, and the difference
+    QString freeSpace;   // the same J in free space
+    QString coax;        // the common-mode current on the coax, and what it means
+    QString mast;        // the current on the mast
+    QString trim;        // what 10 mm off A does
 };
 
 // `frequency` as the user wrote it.
@@ -82,5 +88,12 @@ QString touchstoneError(const antenna::TouchstoneError &e, const QString &file);
 
 // "mm", "毫米".
 QString millimetres();
+
+// The grounds by name: "average ground", "一般地面".
+QString groundName(antenna::GroundKind kind);
+
+// The option of the command line a problem of an installation concerns,
+// if one does: "--height".
+QString optionOf(const antenna::Problem &p);
 
 } // namespace words
