@@ -3,9 +3,12 @@
 
 // The time of one whole prediction (the sweep, the pattern, the search for
 // the tube's lengths and the trim figure) against one plain nec2c sweep of
-// the same antenna, run alternately in one process; and the reading of an
-// analyser's file of 10,001 points, and the refusal of one of 100 MB.
+// the same antenna, and of the prediction of the J where it stands (coax,
+// a metal mast, 10 m over average ground), run alternately in one process;
+// and the reading of an analyser's file of 10,001 points, and the refusal
+// of one of 100 MB.
 //   bench/prediction [runs]      (default 10)
+#include "antenna/installation.h"
 #include "antenna/jpole.h"
 #include "antenna/nec2c.h"
 #include "antenna/prediction.h"
@@ -49,7 +52,12 @@ int main(int argc, char *argv[])
     // A plain sweep: the same 101 points in one nec2c run, as a user would run it.
     const antenna::Simulation plain{model, {antenna::bandAround(145), false, std::nullopt}};
 
-    std::vector<double> sweeps, predictions;
+    antenna::Installation standing;
+    standing.ground = antenna::GroundKind::Average;
+    standing.height = 10;
+    standing.mast = 40;
+    standing.coax = 5;
+    std::vector<double> sweeps, predictions, installed;
     for (int i = 0; i < runs; ++i) {
         sweeps.push_back(milliseconds([&] {
             if (!std::holds_alternative<antenna::Solution>(nec2c.solve(plain)))
@@ -59,12 +67,20 @@ int main(int argc, char *argv[])
             if (!std::holds_alternative<antenna::Prediction>(antenna::predict(j, 145, nec2c)))
                 std::exit(1);
         }));
+        installed.push_back(milliseconds([&] {
+            if (!std::holds_alternative<antenna::Prediction>(antenna::predict(j, 145, nec2c, {}, standing)))
+                std::exit(1);
+        }));
     }
-    const double sweep = median(sweeps), prediction = median(predictions);
+    const double sweep = median(sweeps), prediction = median(predictions), where = median(installed);
     std::printf("145 MHz, 15 mm tube, %d segments, %d runs each (medians)\n", model.segments(), runs);
     std::printf("plain nec2c sweep (101 points, one run)   %7.1f ms\n", sweep);
     std::printf("whole prediction                          %7.1f ms\n", prediction);
     std::printf("prediction / plain sweep                  %7.2fx\n", prediction / sweep);
+    std::printf("where it stands: coax 5 mm, mast 40 mm, 10 m over average ground (%d segments)\n",
+                antenna::installedStructure(j, antenna::segmentation(j, 145), standing, 145).structure.segments());
+    std::printf("whole prediction                          %7.1f ms\n", where);
+    std::printf("where it stands / in free space           %7.2fx\n", where / prediction);
 
     // An analyser's sweep of 10,001 points, and a file of 100 MB.
     QTemporaryDir dir;

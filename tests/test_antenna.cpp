@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "antenna/deck.h"
+#include "antenna/installation.h"
 #include "antenna/jpole.h"
 #include "antenna/measurement.h"
 #include "antenna/nec2c.h"
@@ -90,6 +91,38 @@ QString written(QTemporaryDir &dir, const QString &name, const QByteArray &text)
 }
 
 
+// An installation of the J, as the builder sets it.
+antenna::Installation standing(antenna::GroundKind ground, std::optional<double> mast, std::optional<double> coax,
+                               std::optional<double> choke = {}, double chokeAt = 0, double height = 10)
+{
+    antenna::Installation i;
+    i.ground = ground;
+    i.mast = mast;
+    i.coax = coax;
+    i.choke = choke;
+    i.chokeAt = chokeAt;
+    i.height = height;
+    return i;
+}
+
+// The largest current on some wires at f, as a fraction of the feed current.
+double largestOn(const antenna::InstalledStructure &built, const std::vector<int> &tags, double mhz)
+{
+    const auto solved = antenna::Nec2c().solve({built.structure, {{mhz, 0, 1}, true, std::nullopt}});
+    if (!std::holds_alternative<antenna::Solution>(solved))
+        qFatal("nec2c: %s", qPrintable(words::problem(std::get<Problem>(solved))));
+    const auto &currents = std::get<antenna::Solution>(solved).currents.front();
+    std::complex<double> feed;
+    for (const auto &c : currents)
+        if (c.segment == built.structure.feed())
+            feed = c.amps;
+    double largest = 0;
+    for (const auto &c : currents)
+        if (std::find(tags.begin(), tags.end(), c.segment.tag) != tags.end())
+            largest = std::max(largest, std::abs(c.amps) / std::abs(feed));
+    return largest;
+}
+
 // A stand-in for nec2c whose J behaves as a series circuit: it resonates
 // where the long element's top is a set fraction of the wavelength, and
 // matches 50 ohms with the feed at feedHeight; the prediction's search
@@ -122,10 +155,12 @@ public:
 private:
     static antenna::Solution solution(const antenna::Simulation &s)
     {
+        // The J's first wire is its bend: heights are counted from there.
+        const double bottom = s.structure.wire(1).from.z;
         double top = 0;
         for (const auto &w : s.structure.wires())
-            top = std::max({top, w.from.z, w.to.z});
-        const double feed = s.structure.wire(s.structure.feed().tag).from.z;
+            top = std::max({top, w.from.z - bottom, w.to.z - bottom});
+        const double feed = s.structure.wire(s.structure.feed().tag).from.z - bottom;
         antenna::Solution out;
         const double f0 = metresMhz / top;
         for (int i = 0; i < s.request.frequencies.points; ++i) {
@@ -144,6 +179,7 @@ private:
 Q_DECLARE_METATYPE(std::optional<Problem::Kind>)
 Q_DECLARE_METATYPE(antenna::TouchstoneError::Kind)
 Q_DECLARE_METATYPE(antenna::Ground)
+Q_DECLARE_METATYPE(antenna::Installation)
 
 class TestAntenna : public QObject
 {
@@ -173,6 +209,18 @@ private slots:
     void structureDeck_data();
     void structureDeck();
     void loadsAndCurrents();
+    void installedStructure_data();
+    void installedStructure();
+    void installationRefusal_data();
+    void installationRefusal();
+    void groundPlane();
+    void monopoleIsHalfADipole();
+    void chokeCutsTheCoaxCurrent();
+    void dipoleOverGround();
+    void installedConvergence_data();
+    void installedConvergence();
+    void installedCurveMatchesADirectSweep();
+    void searchAllowsForTheInstallation();
     void readTouchstone_data();
     void readTouchstone();
     void readOnePorts_data();
@@ -626,6 +674,292 @@ void TestAntenna::loadsAndCurrents()
     QVERIFY(std::abs(largest->centre.z) < 1e-9);
     QVERIFY(std::abs(std::abs(currents[2].amps) - std::abs(currents[18].amps)) < 1e-3 * std::abs(largest->amps));
     QVERIFY(std::abs(currents.front().centre.z - (-0.25 + 0.5 / 42)) < 1e-9);
+}
+
+void TestAntenna::installedStructure_data()
+{
+    QTest::addColumn<antenna::Installation>("installation");
+    QTest::addColumn<antenna::Ground::Method>("method");
+    using G = antenna::GroundKind;
+    using M = antenna::Ground::Method;
+    QTest::newRow("coax in free space") << standing(G::Free, {}, 5.0) << M::ReflectionCoefficient;
+    QTest::newRow("mast over average ground") << standing(G::Average, 30.0, {}) << M::SommerfeldNorton;
+    QTest::newRow("mast, coax and choke 2 m down over sea water")
+        << standing(G::Sea, 30.0, 10.3, 1000.0, 2) << M::SommerfeldNorton;
+    QTest::newRow("the J alone 10 m over poor ground") << standing(G::Poor, {}, {}) << M::ReflectionCoefficient;
+    QTest::newRow("coax 2 m over perfect ground") << standing(G::Perfect, {}, 5.0, 300.0, 0, 2) << M::ReflectionCoefficient;
+}
+
+// The J where it stands: the coax steps out from the short element at the
+// feed by a coax and a tube and hangs down, the mast hangs from the bend's
+// middle by a clamp, both cut alike below the J, finer near their ends,
+// down to the ground and connected to it; the choke just below its place.
+void TestAntenna::installedStructure()
+{
+    QFETCH(antenna::Installation, installation);
+    QFETCH(antenna::Ground::Method, method);
+    const JPole j = j145(15);
+    const auto built = antenna::installedStructure(j, antenna::segmentation(j, 145), installation, 145);
+    const auto &s = built.structure;
+    const auto &w = built.wires;
+    QVERIFY(s.isValid());
+    const double h = installation.height, lambda = antenna::speedOfLight / 145;
+    QCOMPARE(s.wire(w.j.bottom).from, (antenna::Point{0, 0, h}));
+    QCOMPARE(s.feed(), w.j.source(s));
+    const bool free = installation.ground == antenna::GroundKind::Free;
+    QCOMPARE(s.ground().kind == antenna::Ground::Kind::FreeSpace, free);
+    if (s.ground().kind == antenna::Ground::Kind::Finite)
+        QCOMPARE(s.ground().method, method);
+    std::vector<int> grounded;
+    if (installation.coax) {
+        const auto &step = s.wire(w.coaxStep);
+        const double out = (*installation.coax + j.tube) / 1000;
+        QCOMPARE(step.from, (antenna::Point{0, 0, h + j.c / 1000}));
+        QCOMPARE(step.to, (antenna::Point{-out, 0, h + j.c / 1000}));
+        QVERIFY(step.length() / step.segments >= j.tube / 1000); // no segment centre inside the tube
+        QCOMPARE(s.wire(w.coaxBeside).to.z, h);
+        QCOMPARE(s.wire(w.coaxBelow.front()).from, (antenna::Point{-out, 0, h}));
+        QCOMPARE(s.wire(w.coaxBelow.back()).to, (antenna::Point{-out, 0, 0}));
+        for (const int tag : w.coaxBelow)
+            QCOMPARE(s.wire(tag).radius, *installation.coax / 2000);
+        grounded.push_back(w.coaxBelow.back());
+    }
+    if (installation.mast) {
+        const auto &clamp = s.wire(w.clamp);
+        QCOMPARE(clamp.from, (antenna::Point{j.d / 2000, 0, h}));
+        QCOMPARE(clamp.length(), std::max(*installation.mast, j.tube) / 1000);
+        QCOMPARE(s.wire(w.mast.back()).to, (antenna::Point{j.d / 2000, 0, 0}));
+        QCOMPARE(s.wire(w.j.bottom).segments + s.wire(w.j.bottomToLong).segments, 2); // the bend cut at its middle
+        grounded.push_back(w.mast.back());
+    }
+    if (installation.mast && installation.coax) { // side by side, their segments face each other
+        QCOMPARE(w.mast.size() + 1, w.coaxBelow.size());
+        for (std::size_t i = 0; i < w.mast.size(); ++i) {
+            QCOMPARE(s.wire(w.mast[i]).from.z, s.wire(w.coaxBelow[i + 1]).from.z);
+            QCOMPARE(s.wire(w.mast[i]).segments, s.wire(w.coaxBelow[i + 1]).segments);
+        }
+    }
+    // Below the J no segment longer than a tenth of a wavelength, and a
+    // sixtieth within a quarter wavelength of either end.
+    for (const auto &wire : s.wires()) {
+        if (wire.from.z > h || wire.to.z > h || wire.tag == w.clamp)
+            continue;
+        const double segment = wire.length() / wire.segments;
+        const bool nearEnd = std::min(wire.from.z, wire.to.z) >= h - 0.04 - lambda / 4 - 1e-9
+                             || std::max(wire.from.z, wire.to.z) <= lambda / 4 + 1e-9;
+        QVERIFY2(segment <= lambda / (nearEnd ? 60 : 10) * 1.0001, qPrintable(QString::number(wire.tag)));
+    }
+    std::sort(grounded.begin(), grounded.end());
+    QCOMPARE(s.groundedWires(), free ? std::vector<int>{} : grounded);
+    QCOMPARE(s.loads().size(), installation.choke ? 1u : 0u);
+    if (installation.choke) {
+        const auto &load = s.loads().front();
+        QCOMPARE(load.ohms, *installation.choke);
+        QCOMPARE(s.wire(load.at.tag).from.z, h - installation.chokeAt);
+        QCOMPARE(load.at.segment, 1);
+    }
+}
+
+void TestAntenna::installationRefusal_data()
+{
+    QTest::addColumn<antenna::Installation>("installation");
+    QTest::addColumn<std::optional<Problem::Kind>>("problem");
+    QTest::addColumn<QString>("limit"); // in what it says
+    using G = antenna::GroundKind;
+    using K = Problem::Kind;
+    auto as = [](antenna::Installation i, auto change) { change(i); return i; };
+    QTest::newRow("the default") << antenna::Installation{} << std::optional<K>() << "";
+    QTest::newRow("no height") << standing(G::Average, {}, {}, {}, 0, 0) << std::optional(K::BadHeight) << "41.4";
+    QTest::newRow("20 wavelengths up") << standing(G::Average, {}, {}, {}, 0, 41.3) << std::optional<K>() << "";
+    QTest::newRow("higher") << standing(G::Average, {}, {}, {}, 0, 41.5) << std::optional(K::BadHeight) << "41.4";
+    QTest::newRow("a mast of nothing") << standing(G::Free, 0.0, {}) << std::optional(K::BadMast) << "";
+    QTest::newRow("a mast that touches the coax") << standing(G::Free, 41.0, 5.0) << std::optional(K::BadMast) << "40.6";
+    QTest::newRow("a mast just clear of it") << standing(G::Free, 40.6, 5.0) << std::optional<K>() << "";
+    QTest::newRow("a coax of nothing") << standing(G::Free, {}, -5.0) << std::optional(K::BadCoax) << "";
+    QTest::newRow("a coax thicker than a twentieth wave") << standing(G::Free, {}, 104.0) << std::optional(K::BadCoax) << "103.4";
+    QTest::newRow("a choke without coax") << standing(G::Free, {}, {}, 1000.0) << std::optional(K::ChokeWithoutCoax) << "";
+    QTest::newRow("a choke of nothing") << standing(G::Free, {}, 5.0, 0.0) << std::optional(K::BadChoke) << "";
+    QTest::newRow("a choke in the ground") << standing(G::Average, {}, 5.0, 1000.0, 10) << std::optional(K::ChokeBelowGround) << "10";
+    QTest::newRow("lengths as built no J has") << as(antenna::Installation{}, [](auto &i) { i.asBuilt = calc::Lengths{1481, 491, 500, 46}; })
+                                               << std::optional(K::BadLengths) << "";
+}
+
+void TestAntenna::installationRefusal()
+{
+    QFETCH(antenna::Installation, installation);
+    QFETCH(std::optional<Problem::Kind>, problem);
+    QFETCH(QString, limit);
+    const auto refused = antenna::refusal(installation, j145(15), 145);
+    QCOMPARE(refused ? std::optional(refused->kind) : std::nullopt, problem);
+    if (!limit.isEmpty())
+        QVERIFY2(words::problem(*refused).contains(limit), qPrintable(words::problem(*refused)));
+}
+
+// The ground plane to compare with: a quarter-wave radiator up from the
+// hub and four quarter-wave radials drooping 45° round it, fed at the hub;
+// none where its radials would reach into the ground.
+void TestAntenna::groundPlane()
+{
+    const double quarter = antenna::speedOfLight / 145 / 4;
+    const auto s = antenna::groundPlane(145, 15, 10.05, antenna::GroundKind::Average);
+    QVERIFY(s.isValid());
+    QCOMPARE(s.wires().size(), 5u);
+    QCOMPARE(s.feed(), (antenna::SegmentRef{1, 1}));
+    QCOMPARE(s.wire(1).to, (antenna::Point{0, 0, 10.05 + quarter}));
+    QCOMPARE(s.ground().method, antenna::Ground::Method::ReflectionCoefficient);
+    double directions = 0;
+    for (int tag = 2; tag <= 5; ++tag) {
+        const auto &r = s.wire(tag);
+        QCOMPARE(r.from, (antenna::Point{0, 0, 10.05}));
+        QVERIFY(std::abs(r.length() - quarter) < 1e-9);
+        QVERIFY(std::abs(r.from.z - r.to.z - quarter / std::sqrt(2.0)) < 1e-9); // drooping 45°
+        directions += std::atan2(r.to.y, r.to.x);
+    }
+    QVERIFY(std::abs(directions - M_PI) < 1e-9); // 0°, 90°, 180° and -90°: one each way
+    QVERIFY(!antenna::groundPlane(145, 15, 0.3, antenna::GroundKind::Average).isValid());
+    QVERIFY(antenna::groundPlane(145, 15, 0.3, antenna::GroundKind::Free).isValid());
+}
+
+// What NEC users know: a thin quarter-wave monopole over perfect ground is
+// fed with half the impedance of the same wire as a half-wave dipole in
+// free space, some 36 + j21 ohms.
+void TestAntenna::monopoleIsHalfADipole()
+{
+    antenna::Structure dipole, monopole;
+    dipole.feedAt({dipole.addWire({0, 0, -0.25}, {0, 0, 0.25}, 1e-5, 51), 26}); // λ = 1 m at 299.79 MHz
+    monopole.feedAt({monopole.addWire({0, 0, 0}, {0, 0, 0.25}, 1e-5, 25), 1});
+    monopole.setGround({antenna::Ground::Kind::Perfect, 1, 0, antenna::Ground::Method::ReflectionCoefficient});
+    QCOMPARE(monopole.groundedWires(), std::vector<int>{1});
+    const antenna::Request at{{antenna::speedOfLight, 0, 1}, false, std::nullopt};
+    const auto solved = antenna::Nec2c().solve({{dipole, at}, {monopole, at}});
+    const auto zd = std::get<antenna::Solution>(solved[0]).feed.front().z;
+    const auto zm = std::get<antenna::Solution>(solved[1]).feed.front().z;
+    QVERIFY2(std::abs(zm - zd / 2.0) < 0.03 * std::abs(zd / 2.0),
+             qPrintable(QStringLiteral("%1%2j %3%4j").arg(zm.real()).arg(zm.imag()).arg(zd.real()).arg(zd.imag())));
+    QVERIFY(std::abs(zm - std::complex(36.5, 21.25)) < 6);
+}
+
+// A 1000-ohm choke right below the bend cuts the common-mode current
+// beyond it to a small part of what it was.
+void TestAntenna::chokeCutsTheCoaxCurrent()
+{
+    const JPole j = j145(15);
+    const auto cut = antenna::segmentation(j, 145);
+    const auto bare = antenna::installedStructure(j, cut, standing(antenna::GroundKind::Free, {}, 5.0), 145);
+    const auto choked = antenna::installedStructure(j, cut, standing(antenna::GroundKind::Free, {}, 5.0, 1000.0), 145);
+    const double without = largestOn(bare, bare.wires.coaxBelow, 145);
+    const double with = largestOn(choked, choked.wires.coaxBelow, 145);
+    qInfo("common-mode current on the coax: %.1f %% of the feed current, %.1f %% with a 1000-ohm choke", without * 100,
+          with * 100);
+    QVERIFY2(without > 0.03 && with < without / 2, qPrintable(QStringLiteral("%1 %2").arg(without).arg(with)));
+}
+
+// A vertical dipole a few wavelengths above average ground sends its
+// largest gain a few degrees above the horizon, several dB above what it
+// has in free space.
+void TestAntenna::dipoleOverGround()
+{
+    const double lambda = antenna::speedOfLight / 145;
+    antenna::Structure free, over;
+    for (auto *s : {&free, &over})
+        s->feedAt({s->addWire({0, 0, 3 * lambda - lambda / 4}, {0, 0, 3 * lambda + lambda / 4}, 0.001, 31), 16});
+    over.setGround(antenna::groundFor(antenna::GroundKind::Average, over, 145));
+    const auto solved = antenna::Nec2c().solve({{free, {{145, 0, 1}, false, antenna::allRound}},
+                                                {over, {{145, 0, 1}, false, antenna::aboveGround}}});
+    const auto inFree = antenna::patternFigures(std::get<antenna::Solution>(solved[0]).pattern);
+    const auto overGround = antenna::patternFigures(std::get<antenna::Solution>(solved[1]).pattern);
+    qInfo("take-off %.0f°, %.2f dBi over average ground; %.2f dBi in free space", overGround.takeoffDeg,
+          overGround.strongestDbi, inFree.strongestDbi);
+    QVERIFY(std::abs(inFree.strongestDbi - 2.15) < 0.2);
+    QVERIFY2(overGround.takeoffDeg > 0 && overGround.takeoffDeg < 10, qPrintable(QString::number(overGround.takeoffDeg)));
+    QVERIFY(overGround.strongestDbi > inFree.strongestDbi + 3);
+}
+
+void TestAntenna::installedConvergence_data()
+{
+    QTest::addColumn<double>("tube");
+    QTest::addColumn<int>("jRefinement"); // 1: the J's segments are already a tube's diameter long
+    QTest::addColumn<double>("mast");
+    QTest::newRow("8 mm tube, everything doubled") << 8.0 << 2 << 30.0;
+    QTest::newRow("15 mm tube, the mast and coax doubled") << 15.0 << 1 << 40.0;
+}
+
+// Fine enough where it stands too: twice the segments move the lowest-SWR
+// frequency by under 0.3 % and the common-mode current on the coax by
+// under a tenth of itself (coax and mast over average ground, 10 m up).
+void TestAntenna::installedConvergence()
+{
+    QFETCH(double, tube);
+    QFETCH(int, jRefinement);
+    QFETCH(double, mast);
+    const JPole j = j145(tube);
+    const auto inst = standing(antenna::GroundKind::Average, mast, 5.0);
+    double resonance[2], coax[2];
+    for (int twice = 0; twice < 2; ++twice) {
+        const auto built = antenna::installedStructure(j, antenna::segmentation(j, 145, twice ? jRefinement : 1), inst,
+                                                       145, twice ? 2 : 1);
+        const double expected = tube == 8 ? 149.3 : 146.3;
+        resonance[twice] = feedOf(built.structure, {expected * 0.99, expected * 0.004, 6}).summary().best.mhz;
+        coax[twice] = largestOn(built, built.wires.coaxBelow, 145);
+    }
+    qInfo("lowest SWR at %.3f, %.3f MHz doubled (%.3f %%); coax current %.3f, %.3f doubled (%.1f %%)", resonance[0],
+          resonance[1], 100 * (resonance[1] - resonance[0]) / resonance[0], coax[0], coax[1],
+          100 * (coax[1] - coax[0]) / coax[0]);
+    QVERIFY(std::abs(resonance[1] - resonance[0]) / resonance[0] < 0.003);
+    QVERIFY(std::abs(coax[1] - coax[0]) / coax[0] < 0.1);
+}
+
+// The installed curve is solved at eleven frequencies and, between them,
+// the free-space curve carries what the installation adds: it lies on a
+// curve solved at every point.
+void TestAntenna::installedCurveMatchesADirectSweep()
+{
+    const JPole j = j145(15);
+    const auto inst = standing(antenna::GroundKind::Free, {}, 5.0);
+    const auto made = antenna::predict(j, 145, antenna::Nec2c(), {}, inst);
+    QVERIFY(std::holds_alternative<antenna::Prediction>(made));
+    const auto &p = std::get<antenna::Prediction>(made);
+    const antenna::FrequencyPlan every{137.75, 0.725, 21};
+    const auto direct = feedOf(antenna::installedStructure(j, antenna::segmentation(j, 145), inst, 145).structure, every);
+    double worst = 0;
+    for (const auto &point : direct.points)
+        worst = std::max(worst, std::abs(p.feed.zAt(point.mhz) - point.z));
+    qInfo("the curve lies within %.2f ohm of one solved at every point", worst);
+    QVERIFY(worst < 1.5);
+    QVERIFY(std::abs(p.summary().best.mhz - direct.summary().best.mhz) < 145 * 0.001);
+    QVERIFY(p.freeSpace && p.coaxCurrent && !p.mastCurrent && p.groundPlane);
+    QVERIFY(p.coaxCurrent->largest > 0.03 && p.coaxCurrent->largest < 0.2);
+}
+
+// The search for an installed J allows for what the installation adds to
+// the feed impedance, solved again until it settles.
+void TestAntenna::searchAllowsForTheInstallation()
+{
+    class InstalledCircuit : public CircuitSolver
+    {
+    public:
+        std::vector<antenna::Solved> solve(const std::vector<antenna::Simulation> &simulations) const override
+        {
+            auto out = CircuitSolver::solve(simulations);
+            for (std::size_t i = 0; i < out.size(); ++i) {
+                auto *solution = std::get_if<antenna::Solution>(&out[i]);
+                const bool installed = simulations[i].structure.wires().size() > 7;
+                for (std::size_t k = 0; solution && installed && k < solution->feed.size(); ++k)
+                    solution->feed[k].z += std::complex(-10.0, 20.0); // the coax shortens it electrically
+                if (solution && simulations[i].request.currents)
+                    for (const auto &w : simulations[i].structure.wires())
+                        for (int seg = 1; seg <= w.segments; ++seg)
+                            solution->currents.resize(1), solution->currents[0].push_back({{w.tag, seg}, w.segmentCentre(seg), 1});
+            }
+            return out;
+        }
+    } circuit;
+    const auto made = antenna::predict(j145(15), 146, circuit, {}, standing(antenna::GroundKind::Free, {}, 5.0));
+    QVERIFY(std::holds_alternative<antenna::Prediction>(made));
+    const auto &p = std::get<antenna::Prediction>(made);
+    QVERIFY2(p.correctedSwrAtF() < 1.02, qPrintable(QString::number(p.correctedSwrAtF())));
+    QVERIFY(p.swrAtF() > p.freeSpace->swrAt(146)); // the installation worsened the match the search then mended
+    QVERIFY2(circuit.calls < 140, qPrintable(QString::number(circuit.calls)));
 }
 
 void TestAntenna::readTouchstone_data()

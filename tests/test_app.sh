@@ -57,6 +57,9 @@ ROWS
     data=$(dirname "$0")/data
     out=$("${nodisplay[@]}" LC_ALL=C "$bin" --predict 145) || { echo "FAIL: --predict 145 exits with $?"; exit 1; }
     [ "$out" = "$(cat "$data/predict-145.txt")" ] || { echo "FAIL: --predict 145 says:"; echo "$out"; exit 1; }
+    out=$("${nodisplay[@]}" LC_ALL=C "$bin" --predict --ground good --height 3 --coax 5 --choke 1000 145) ||
+        { echo "FAIL: --predict with coax exits with $?"; exit 1; }
+    [ "$out" = "$(cat "$data/predict-145-installed.txt")" ] || { echo "FAIL: --predict with coax says:"; echo "$out"; exit 1; }
     status=0
     "${nodisplay[@]}" "$bin" --predict --json --tube 8 abc 145 >"$errors.json" 2>"$errors" || status=$?
     /usr/bin/python3 - "$errors.json" <<'PY' || { rm -f "$errors.json"; exit 1; }

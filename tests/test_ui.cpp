@@ -6,6 +6,7 @@
 #include "ui/dimensions.h"
 #include "ui/form1.h"
 #include "ui/label.h"
+#include "antenna/installation.h"
 #include "antenna/solver.h"
 #include "ui/document.h"
 #include "ui/predictionwindow.h"
@@ -17,6 +18,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QDir>
@@ -244,6 +247,7 @@ private slots:
     void prediction();
     void predictionOnTheCutSheet();
     void closingStopsTheSimulation();
+    void predictionWhereItStands();
     void measuredSweeps_data();
     void measuredSweeps();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
@@ -1276,6 +1280,54 @@ void TestUi::closingStopsTheSimulation()
     QVERIFY(!window->isRunning() && made.back()->isCancelled());
     QVERIFY(closing.elapsed() < 1000);
     QVERIFY(!window->prediction() && !form->cutSheet()->prediction);
+}
+
+// The J where it stands: coax over average ground, lengths as built; the
+// figures of the installation said in words, the current on the coax
+// drawn, the cut sheet carrying it all on one page.
+void TestUi::predictionWhereItStands()
+{
+    auto *window = predicted145();
+    QVERIFY(window);
+    QVERIFY(!window->findChild<QWidget *>("currents")->isVisible()); // the J alone: nothing hangs below it
+    auto *ground = window->findChild<QComboBox *>("ground");
+    ground->setCurrentIndex(ground->findData(int(antenna::GroundKind::Average)));
+    window->findChild<QCheckBox *>("coax")->setChecked(true);
+    window->findChild<QDoubleSpinBox *>("builtA")->setValue(1470);
+    QTRY_VERIFY_WITH_TIMEOUT(window->prediction() && window->prediction()->coaxCurrent && !window->isRunning(), 30000);
+    const auto &p = *window->prediction();
+    QCOMPARE(p.installation.ground, antenna::GroundKind::Average);
+    QCOMPARE(p.installation.coax, std::optional(5.0));
+    QCOMPARE(p.asCut.a, 1470.0); // as built
+    QCOMPARE(p.asCut.b, 491.88);
+    auto text = [&](const char *name) { return window->findChild<QLabel *>(name)->text(); };
+    QVERIFY2(text("figureCoax").startsWith(QStringLiteral("电缆外皮上的共模电流为馈电电流的 ")), qPrintable(text("figureCoax")));
+    QVERIFY(text("figureFreeSpace").startsWith(QStringLiteral("同一天线在自由空间：")));
+    QVERIFY(text("figureElevation").startsWith(QStringLiteral("辐射仰角 ")));
+    QVERIFY(text("figureGroundPlane").contains(QStringLiteral("四分之一波长GP天线")));
+    QVERIFY(text("model").contains(QStringLiteral("一般地面")) && text("model").contains(QStringLiteral("同轴电缆 5 毫米")));
+    QVERIFY(text("length0").contains(QStringLiteral("括号内为实际制作尺寸")));
+    QVERIFY(window->findChild<QWidget *>("currents")->isVisible());
+    QCOMPARE(window->findChild<ui::SwrPlot *>("swrPlot")->chart().curves.size(), 3u); // and the J in free space
+    for (auto *label : window->findChildren<QLabel *>())
+        QCOMPARE(missingGlyphs(label->text()), QString());
+    QVERIFY(announced.filter(QStringLiteral("预测完成")).last().contains(QStringLiteral("电缆外皮上的共模电流")));
+    QVERIFY(window->frameGeometry().width() <= 1366 && window->frameGeometry().height() <= 740);
+
+    const auto sheet = form->cutSheet();
+    QVERIFY(sheet && sheet->prediction && sheet->prediction->coaxCurrent);
+#ifndef Q_OS_WIN
+    QTemporaryDir dir;
+    const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(ui::saveCutSheet(*sheet, pdf));
+    if (qEnvironmentVariableIsSet("TOLVERA_KEEP_SHEET"))
+        QFile::copy(pdf, qEnvironmentVariable("TOLVERA_KEEP_SHEET"));
+    const auto printed = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified().remove(u' ');
+    for (const auto &want : {QStringLiteral("一般地面"), QStringLiteral("电缆外皮上的共模电流为馈电电流的"),
+                             QStringLiteral("辐射仰角"), QStringLiteral("按管径和安装修正")})
+        QVERIFY2(printed.contains(want), qPrintable(want + " not in: " + printed));
+    QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
+#endif
 }
 
 void TestUi::measuredSweeps_data()

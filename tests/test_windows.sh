@@ -56,7 +56,10 @@ out=$(wine "$exe" 145 2>/dev/null | tr -d '\r' | paste -sd ';')
 # as on Linux, to the last digit printed.
 out=$(wine "$exe" --predict 145 2>/dev/null | tr -d '\r')
 [ "$out" = "$(cat "$(dirname "$0")/data/predict-145.txt")" ] || fail "tolvera --predict 145 says: $out"
-echo "PASS: --version, tolvera 145 and tolvera --predict 145 print to the console, the prediction as on Linux"
+# And where it stands: coax with a choke, 3 m over good ground.
+out=$(wine "$exe" --predict --ground good --height 3 --coax 5 --choke 1000 145 2>/dev/null | tr -d '\r')
+[ "$out" = "$(cat "$(dirname "$0")/data/predict-145-installed.txt")" ] || fail "tolvera --predict with coax says: $out"
+echo "PASS: --version, tolvera 145 and tolvera --predict 145 print to the console, the predictions as on Linux"
 
 wine "$exe" >/dev/null 2>&1 &
 app=$!

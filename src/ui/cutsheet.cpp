@@ -74,17 +74,23 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
     const double mhz = sheet.results.mhz;
     p.setPen(Qt::black);
     p.setFont(sheetFont(36));
-    p.drawText(QPointF(margin, top + 36),
-               prediction ? QStringLiteral("性能预测：") + words::figures(*prediction, sheet.results.frequency).model
-                          : QStringLiteral("实测驻波比"));
+    // The heading says what was modelled, where it stands too: on as many lines as it takes.
+    const QString heading = prediction ? QStringLiteral("性能预测：") + words::figures(*prediction, sheet.results.frequency).model
+                                       : QStringLiteral("实测驻波比");
+    const QRectF headingRoom(margin, top, paperWidth - 2 * margin, 200);
+    const double headingHeight = p.boundingRect(headingRoom, Qt::TextWordWrap, heading).height();
+    p.drawText(headingRoom, Qt::TextWordWrap, heading);
+    top += headingHeight - 36;
     const double bottom = paperHeight - margin;
-    const QRectF chart(margin, top + 60, 960, bottom - top - 60);
+    const QRectF chart(margin, top + 60, 820, bottom - top - 60);
     paintSwrChart(p, chart, chartOf(prediction, sheet.measured, mhz), printColours(), sheetFont(26));
 
     const QRectF column(chart.right() + 50, chart.top(), paperWidth - margin - chart.right() - 50, chart.height());
     double y = column.top();
-    p.setFont(sheetFont(28));
+    p.setFont(sheetFont(prediction && !prediction->installation.isBare() ? 25 : 28));
     auto write = [&](const QString &text) {
+        if (text.isEmpty())
+            return;
         const QRectF room(column.left(), y, column.width(), bottom - y);
         const QRectF used = p.boundingRect(room, Qt::TextWordWrap, text);
         p.drawText(room, Qt::TextWordWrap, text);
@@ -92,7 +98,7 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
     };
     if (prediction) {
         const auto f = words::figures(*prediction, sheet.results.frequency);
-        for (const auto &line : {f.atF, f.lowest, f.band, f.gain})
+        for (const auto &line : {f.atF, f.lowest, f.band, f.gain, f.elevation, f.groundPlane, f.freeSpace, f.coax, f.mast})
             write(line);
         y += 12;
         for (const auto &row : words::lengthRows(*prediction))
