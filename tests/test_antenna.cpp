@@ -10,6 +10,7 @@
 #include "antenna/prediction.h"
 #include "antenna/swr.h"
 #include "antenna/touchstone.h"
+#include "antenna/trimlog.h"
 #include "words/words.h"
 
 #include <QDir>
@@ -230,6 +231,9 @@ private slots:
     void cutAdvice_data();
     void cutAdvice();
     void measuredCutMovesTheResonanceToF();
+    void measuredTrim_data();
+    void measuredTrim();
+    void trimLogSavedAndOpened();
 };
 
 void TestAntenna::refusal_data()
@@ -1179,6 +1183,116 @@ void TestAntenna::measuredCutMovesTheResonanceToF()
     QVERIFY(cut.a < 0); // resonating high: longer elements
     const double after = resonance({j.a - cut.a, j.b - cut.b, j.c, j.d, j.tube}, 145);
     QVERIFY2(std::abs(after - 145) < 1.45, qPrintable(QStringLiteral("%1 mm, %2 MHz").arg(cut.a).arg(after)));
+}
+
+namespace {
+
+// A sweep that resonates at `mhz`: a series circuit of 70 ohms there.
+antenna::Measurement resonatingAt(double mhz, const QString &label = QStringLiteral("live"))
+{
+    antenna::OnePort port;
+    for (int i = 0; i <= 100; ++i) {
+        const double f = 140 + i * 0.1;
+        const std::complex<double> z(70, 400 * (f / mhz - mhz / f));
+        port.points.push_back({f, (z - 50.0) / (z + 50.0)});
+    }
+    return antenna::measurement(label, {antenna::Origin::Kind::Device, QStringLiteral("/dev/ttyACM0"),
+                                        QStringLiteral("NanoVNA-H 4"), QStringLiteral("1.2.52")},
+                                port);
+}
+
+} // namespace
+
+void TestAntenna::measuredTrim_data()
+{
+    QTest::addColumn<QList<double>>("resonances");
+    QTest::addColumn<QList<double>>("cutsA"); // since the sweep before
+    QTest::addColumn<QList<double>>("cutsB");
+    QTest::addColumn<double>("per10mm"); // 0: none can be said
+    QTest::addColumn<double>("bOverA");
+    QTest::newRow("one sweep: nothing to go by") << QList<double>{144} << QList<double>{0} << QList<double>{0} << 0.0 << 0.0;
+    QTest::newRow("10 mm off A moved it 0.93 MHz") << QList<double>{143, 143.93} << QList<double>{0, 10}
+                                                   << QList<double>{0, 3.3} << 0.93 << 0.33;
+    QTest::newRow("three cuts on a line") << QList<double>{143, 143.5, 144.5} << QList<double>{0, 5, 10}
+                                          << QList<double>{0, 0, 0} << 1.0 << 0.0;
+    QTest::newRow("after a first cut before logging") << QList<double>{143, 144} << QList<double>{20, 10}
+                                                      << QList<double>{7, 2} << 1.0 << 0.2;
+    QTest::newRow("swept again without a cut") << QList<double>{143, 143.01} << QList<double>{0, 0}
+                                               << QList<double>{0, 0} << 0.0 << 0.0;
+    QTest::newRow("lengthened") << QList<double>{145, 144} << QList<double>{0, -10} << QList<double>{0, -3}
+                                << 1.0 << 0.3;
+}
+
+// From two cuts or more, the builder's own trim figure: what their tube,
+// their bend and their coax make of 10 mm off A.
+void TestAntenna::measuredTrim()
+{
+    QFETCH(QList<double>, resonances);
+    QFETCH(QList<double>, cutsA);
+    QFETCH(QList<double>, cutsB);
+    QFETCH(double, per10mm);
+    QFETCH(double, bOverA);
+    antenna::TrimLog log;
+    for (qsizetype i = 0; i < resonances.size(); ++i)
+        log.kept.push_back({QDateTime(), cutsA[i], cutsB[i], {}, resonatingAt(resonances[i])});
+    for (std::size_t i = 0; i < log.kept.size(); ++i)
+        QVERIFY(std::abs(log.resonances()[i] - resonances[qsizetype(i)]) < 0.01);
+    const auto trim = log.measuredTrim();
+    QCOMPARE(trim.has_value(), per10mm != 0);
+    if (trim) {
+        QVERIFY2(std::abs(trim->mhzPer10mmOfA - per10mm) < 0.02, qPrintable(QString::number(trim->mhzPer10mmOfA)));
+        QVERIFY(std::abs(trim->bOverA - bOverA) < 1e-9);
+    }
+}
+
+// A log saved as .s1p files and an index, the notes in Chinese, opens again
+// as it was; any program reads its sweeps; an index that points outside its
+// folder, or none, is refused.
+void TestAntenna::trimLogSavedAndOpened()
+{
+    antenna::TrimLog log;
+    const QDateTime when(QDate(2026, 12, 11), QTime(10, 30, 15, 250), Qt::UTC);
+    log.kept.push_back({when, 0, 0, QStringLiteral("按公式切好，第一次扫频"), resonatingAt(143.2, QStringLiteral("第 1 次"))});
+    log.kept.push_back({when.addSecs(600), 12, 4, QStringLiteral("A 剪短 12 毫米\nB 剪短 4 毫米"), resonatingAt(144.4)});
+    QTemporaryDir dir;
+    const auto folder = dir.filePath(QStringLiteral("修剪记录"));
+    QCOMPARE(antenna::saveTrimLog(log, folder).has_value(), false);
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+             (QStringList{"cut-01.s1p", "cut-02.s1p", QString::fromLatin1(antenna::trimLogIndex)}));
+    const auto alone = antenna::readTouchstone(QDir(folder).filePath(QStringLiteral("cut-02.s1p")));
+    QVERIFY(std::holds_alternative<antenna::TouchstoneFile>(alone));
+
+    const auto opened = antenna::openTrimLog(folder);
+    QVERIFY(std::holds_alternative<antenna::TrimLog>(opened));
+    const auto &again = std::get<antenna::TrimLog>(opened);
+    QCOMPARE(again.kept.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto &a = log.kept[i], &b = again.kept[i];
+        QCOMPARE(b.time, a.time);
+        QCOMPARE(b.cutA, a.cutA);
+        QCOMPARE(b.cutB, a.cutB);
+        QCOMPARE(b.note, a.note);
+        QCOMPARE(b.measurement.label, a.measurement.label);
+        QCOMPARE(b.measurement.origin.model, QStringLiteral("NanoVNA-H 4"));
+        QCOMPARE(b.measurement.origin.where, QStringLiteral("/dev/ttyACM0"));
+        QCOMPARE(b.measurement.data.points.size(), a.measurement.data.points.size());
+        for (std::size_t k = 0; k < a.measurement.data.points.size(); ++k)
+            QVERIFY(std::abs(b.measurement.data.points[k].gamma - a.measurement.data.points[k].gamma) < 1e-10);
+    }
+    QVERIFY(std::abs(again.measuredTrim()->mhzPer10mmOfA - log.measuredTrim()->mhzPer10mmOfA) < 1e-6);
+
+    QFile index(QDir(folder).filePath(QString::fromLatin1(antenna::trimLogIndex)));
+    QVERIFY(index.open(QIODevice::ReadOnly));
+    const auto text = index.readAll().replace("cut-02.s1p", "../cut-02.s1p");
+    index.close();
+    QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    index.write(text);
+    index.close();
+    const auto outside = antenna::openTrimLog(folder);
+    QVERIFY(std::holds_alternative<antenna::TrimLogError>(outside));
+    QCOMPARE(std::get<antenna::TrimLogError>(outside).kind, antenna::TrimLogError::Kind::BadIndex);
+    const auto none = antenna::openTrimLog(dir.filePath(QStringLiteral("nowhere")));
+    QCOMPARE(std::get<antenna::TrimLogError>(none).kind, antenna::TrimLogError::Kind::NoIndex);
 }
 
 QTEST_GUILESS_MAIN(TestAntenna)

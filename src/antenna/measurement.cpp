@@ -15,7 +15,7 @@ Measurement measurement(const QString &label, const Origin &origin, const OnePor
 
 Measurement measuredFile(const QString &path, const OnePort &data)
 {
-    return measurement(QFileInfo(path).fileName(), {Origin::Kind::File, path, {}}, data);
+    return measurement(QFileInfo(path).fileName(), {Origin::Kind::File, path, {}, {}}, data);
 }
 
 Cut cutFor(double measuredMhz, double targetMhz, const TrimFigure &trim)

@@ -17,8 +17,9 @@ struct Origin
 {
     enum class Kind { File, Device };
     Kind kind = Kind::File;
-    QString where;  // the file's path as the user named it, or the port
-    QString device; // the analyser, as it names itself, for a device
+    QString where;   // the file's path as the user named it, or the port
+    QString model;   // the analyser, as it names itself, for a device
+    QString version; // and its firmware
 };
 
 // One analyser sweep of the antenna as built, and what it says.

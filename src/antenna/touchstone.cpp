@@ -150,11 +150,15 @@ int portsFromName(const QString &fileName)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+// Printable ASCII, and in a comment UTF-8 too: a note in the builder's
+// own language, as this program writes it.
 bool isText(QByteArrayView line)
 {
+    bool comment = false;
     for (const char c : line) {
         const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u > 0x7e)
+        comment = comment || c == '!';
+        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7f || (u > 0x7f && !comment))
             return false;
     }
     return true;
