@@ -74,7 +74,7 @@ for page in man1/tolvera.1.gz zh_CN/man1/tolvera.1.gz; do
         [ "$page" = man1/tolvera.1.gz ] || section=$(sed 's/NAME/名称/;s/SYNOPSIS/概要/;s/DESCRIPTION/描述/;s/KEYS/按键/;s/OPTIONS/选项/;s/FILES/文件/;s/EXIT STATUS/退出状态/' <<<"$section")
         grep -q "^$section" <<<"$text" || fail "$page has no $section section"
     done
-    for option in --version --predict --measured --tube --json; do
+    for option in --version --predict --measured --tube --json --as-built --ground --height --mast --coax --choke --choke-at --sweep --points --save; do
         grep -q -- "$option" <<<"$text" || fail "$page does not name $option"
     done
 done
