@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // Feeds arbitrary UTF-8 to the number reading, the "0.00" formatting and the
-// calculation on box texts, arbitrary bytes to the reader of nec2c's output
-// and arbitrary lengths to the antenna model and its card deck, and checks
-// what must hold for any input.
+// calculation on box texts, arbitrary bytes to the reader of nec2c's output,
+// the Touchstone reader and the parsers of an analyser's replies, and
+// arbitrary lengths to the antenna model and its card deck, and checks what
+// must hold for any input.
+#include "analyser/analyser.h"
 #include "antenna/deck.h"
 #include "antenna/jpole.h"
 #include "antenna/necoutput.h"
@@ -129,10 +131,32 @@ void checkModel(const std::uint8_t *data, std::size_t size)
     require(deck.count(QStringLiteral("\nGW ")) == 7, "a card a wire");
 }
 
+// Whatever an analyser sends, its replies give the points asked for, each
+// a finite value of sensible size, or a fault; never a crash.
+void checkAnalyserReplies(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArrayView reply(data, qsizetype(size));
+    const int points = size > 0 ? 2 + data[0] % 200 : 2;
+    const auto scan = analyser::shell::parseScan(reply, points);
+    if (const auto *values = std::get_if<std::vector<std::pair<qint64, std::complex<double>>>>(&scan)) {
+        require(int(values->size()) == points, "a scan gives the points asked for");
+        for (const auto &[hz, gamma] : *values)
+            require(std::isfinite(gamma.real()) && std::isfinite(gamma.imag()) && std::abs(gamma) <= 10 * std::sqrt(2.0),
+                    "a scan's values are finite and sensible");
+    }
+    const auto records = analyser::binary::parseRecords(reply, points);
+    if (const auto *values = std::get_if<std::vector<std::complex<double>>>(&records)) {
+        require(int(values->size()) == points, "records fill every point");
+        for (const auto &gamma : *values)
+            require(std::isfinite(gamma.real()) && std::isfinite(gamma.imag()), "a record's ratio is finite");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    checkAnalyserReplies(data, size);
     checkNecOutput(data, size);
     checkModel(data, size);
     checkTouchstone(data, size);

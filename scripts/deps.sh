@@ -7,7 +7,7 @@
 # apt-get line to run and fails.
 set -euo pipefail
 
-build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools nec2c)
+build=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools nec2c)
 test=("${build[@]}" locales xvfb xauth x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
       dbus at-spi2-core python3-pyatspi orca xdotool lintian reuse man-db poppler-utils fonts-dejavu-core fonts-noto-mono)
 screenshot=("${build[@]}" xvfb xauth xdotool imagemagick)

@@ -36,6 +36,7 @@ TEXT_FILES = [
     "src/ui/messagebox.cpp",
     "src/ui/predictionwindow.cpp",
     "src/ui/installationgroup.cpp",
+    "src/ui/analyserpanel.cpp",
     "src/ui/swrplot.cpp",
     "src/ui/currentplot.cpp",
     "src/runtime/runtimeerror.h",

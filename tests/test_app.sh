@@ -171,6 +171,9 @@ TOLVERA_NEC2C=/nonexistent/nec2c|--predict,145|tolvera: 145: nec2c is missing: i
 -|--predict,--coax,5,--choke,0,145|tolvera: --choke 0: the choke's impedance must be above 0 ohm
 -|--predict,--coax,5,--choke,1000,--choke-at,12,145|tolvera: --choke-at 12: the choke must be on the coax above the ground: less than 10 m below the J
 -|--predict,145,--height|tolvera: --height needs a value
+-|--sweep,/dev/nonexistent,145|tolvera: /dev/nonexistent: no such port, or it is gone
+-|--sweep,/dev/ttyACM0|tolvera: --sweep takes one frequency, and no --predict or --measured
+-|--points,101,145|tolvera: --points and --save go with --sweep
 ROWS
     # Lengths as built, which hold commas: rows of arguments split at blanks.
     while IFS='|' read -r args want_err; do
@@ -188,7 +191,50 @@ ROWS
     err=$("${nodisplay[@]}" "$bin" --ignored-argument 2>&1 >/dev/null) || status=$?
     [ $status = 1 ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q 'graphical display' <<<"$err" ||
         { echo "FAIL: without a display: status $status, said: $err"; exit 1; }
-    echo "PASS: --version, --help, frequencies, predictions and no display answered without a window"
+    # The analyser, simulated on a pty: a sweep says what the same data from
+    # a file says, and saves what --measured reads; a fault is one line
+    # naming the port, within seconds.
+    work=$(mktemp -d)
+    /usr/bin/python3 - "$work/load.s1p" <<'PY'
+import cmath, sys
+with open(sys.argv[1], "w") as f:
+    f.write("# Hz S RI R 50\n")
+    for i in range(101):  # the band the sweep asks for: 0.95 f to 1.05 f, f / 1000 apart
+        hz = 137750000 + i * 145000
+        z = complex(60, 500 * (hz / 146.2e6 - 146.2e6 / hz))
+        g = (z - 50) / (z + 50)
+        f.write(f"{hz} {g.real:.9f} {g.imag:.9f}\n")
+PY
+    simulate() { # options...: starts a simulated analyser, its port in $port
+        coproc simulator { exec /usr/bin/python3 "$(dirname "$0")/nanovna_sim.py" --protocol text --model h \
+                                --load "$work/load.s1p" "$@"; }
+        read -r port <&"${simulator[0]}"
+    }
+    unsimulate() { kill "$simulator_PID" 2>/dev/null; wait "$simulator_PID" 2>/dev/null || true; }
+    simulate
+    swept=$("${nodisplay[@]}" "$bin" --sweep "$port" --json --save "$work/saved.s1p" 145) ||
+        { echo "FAIL: --sweep exits with $?"; exit 1; }
+    measured=$("${nodisplay[@]}" "$bin" --measured "$work/load.s1p" --json 145)
+    again=$("${nodisplay[@]}" "$bin" --measured "$work/saved.s1p" --json 145)
+    unsimulate
+    /usr/bin/python3 -c '
+import json, sys
+s, m, a = (json.loads(t) for t in sys.argv[1:4])
+same = lambda x, y: {k: v for k, v in x.items() if k not in ("file", "device")} == {k: v for k, v in y.items() if k not in ("file", "device")}
+ok = (same(s, m) and same(s, a) and s["device"] == {"port": sys.argv[4], "model": "NanoVNA-H", "version": "1.2.43"}
+      and "file" not in s and s["points"] == 101 and s["cut_mm"]["A"] < 0)
+sys.exit(0 if ok else "FAIL: --sweep says " + sys.argv[1] + " where the file says " + sys.argv[2])' "$swept" "$measured" "$again" "$port" || exit 1
+    for fault in "not-analyser|it answers, but not as a NanoVNA" "unplug|the analyser was unplugged during the sweep"; do
+        simulate --fault "${fault%%|*}"
+        status=0
+        start=$SECONDS
+        out=$("${nodisplay[@]}" LC_ALL=C "$bin" --sweep "$port" 145 2>"$errors") || status=$?
+        unsimulate
+        [ "$status|$out|$(cat "$errors")" = "1||tolvera: $port: ${fault#*|}" ] && [ $((SECONDS - start)) -le 10 ] ||
+            { echo "FAIL: --sweep with ${fault%%|*}: status $status, said: $out | $(cat "$errors")"; exit 1; }
+    done
+    rm -rf "$work"
+    echo "PASS: --version, --help, frequencies, predictions, sweeps and no display answered without a window"
     rm -f "$errors" "$errors".* # exec runs no EXIT trap
     trap - EXIT
 fi

@@ -8,6 +8,9 @@
 #include "ui/label.h"
 #include "antenna/installation.h"
 #include "antenna/solver.h"
+#include "antenna/trimlog.h"
+#include "ui/analyserpanel.h"
+#include "words/words.h"
 #include "ui/document.h"
 #include "ui/predictionwindow.h"
 #include "ui/swrplot.h"
@@ -192,6 +195,47 @@ private:
     QElapsedTimer openFor;
 };
 
+// A simulated analyser on a pseudo-terminal, serving a J that resonates at
+// `mhz`; it ends with the object.
+class SimulatedAnalyser
+{
+public:
+    explicit SimulatedAnalyser(double mhz, const QStringList &options = {})
+    {
+        QFile load(dir.filePath(QStringLiteral("load.s1p")));
+        if (!load.open(QIODevice::WriteOnly))
+            return;
+        load.write("# MHz S RI R 50\n");
+        for (int i = 0; i <= 300; ++i) {
+            const double f = 130 + i * 0.1;
+            const std::complex<double> z(60, 500 * (f / mhz - mhz / f));
+            const auto g = (z - 50.0) / (z + 50.0);
+            load.write(QByteArray::number(f, 'f', 3) + ' ' + QByteArray::number(g.real(), 'g', 12) + ' '
+                       + QByteArray::number(g.imag(), 'g', 12) + '\n');
+        }
+        load.close();
+        process.start(QStringLiteral("python3"), QStringList{qEnvironmentVariable("TOLVERA_SIMULATOR"),
+                                                             QStringLiteral("--protocol"), QStringLiteral("text"),
+                                                             QStringLiteral("--model"), QStringLiteral("h"),
+                                                             QStringLiteral("--load"), load.fileName()}
+                                                     + options);
+        if (process.waitForReadyRead(10000))
+            port = QString::fromLatin1(process.readLine()).trimmed();
+    }
+    ~SimulatedAnalyser()
+    {
+        process.closeWriteChannel();
+        if (!process.waitForFinished(3000))
+            process.kill();
+    }
+
+    QString port;
+
+private:
+    QTemporaryDir dir;
+    QProcess process;
+};
+
 // A solver that never finishes: it waits until it is cancelled.
 class EndlessSolver : public antenna::Solver
 {
@@ -248,6 +292,9 @@ private slots:
     void predictionOnTheCutSheet();
     void closingStopsTheSimulation();
     void predictionWhereItStands();
+    void liveSweepAndTrimLog();
+    void analyserFaults_data();
+    void analyserFaults();
     void measuredSweeps_data();
     void measuredSweeps();
     void closingTheWindowEndsTheProgram(); // last: it ends the event loop
@@ -1328,6 +1375,143 @@ void TestUi::predictionWhereItStands()
         QVERIFY2(printed.contains(want), qPrintable(want + " not in: " + printed));
     QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
 #endif
+}
+
+// The NanoVNA at the antenna: swept live into the window like an imported
+// sweep, with the same figures as the same data from a file; kept as cuts
+// in the trim log, which gives the builder's own trim figure, goes on the
+// cut sheet, and is saved and opened again; a continuous sweep announced
+// once.
+void TestUi::liveSweepAndTrimLog()
+{
+    if (!qEnvironmentVariableIsSet("TOLVERA_SIMULATOR"))
+        QSKIP("no simulated analyser (TOLVERA_SIMULATOR)");
+    auto *window = predicted145();
+    QVERIFY(window);
+    auto *panel = window->analyser();
+    auto *document = form->document();
+    auto text = [&](const char *name) { return window->findChild<QLabel *>(name)->text(); };
+    // Three cuts: the J resonates high, is lengthened 5 mm, then 5 mm more.
+    const double resonances[] = {146.2, 145.8, 145.4};
+    const double lengthened[] = {0, -5, -5};
+    for (int cut = 0; cut < 3; ++cut) {
+        SimulatedAnalyser device(resonances[cut]);
+        QVERIFY(!device.port.isEmpty());
+        panel->connectTo(device.port);
+        QTRY_VERIFY_WITH_TIMEOUT(panel->device().has_value(), 10000);
+        QCOMPARE(panel->device()->model, QStringLiteral("NanoVNA-H"));
+        panel->sweepOnce();
+        QTRY_VERIFY_WITH_TIMEOUT(document->live() && !panel->isSweeping(), 10000);
+        QVERIFY2(std::abs(document->live()->summary.best.mhz - resonances[cut]) < 0.05,
+                 qPrintable(QString::number(document->live()->summary.best.mhz)));
+        QVERIFY(text("measured0").startsWith(QStringLiteral("实测 实时 NanoVNA-H：最低驻波比 ")));
+        QVERIFY2(text("measured2").startsWith(QStringLiteral("剪切建议（目标 145 MHz）：A 加长约 ")), qPrintable(text("measured2")));
+        panel->keep(lengthened[cut], lengthened[cut] * 0.33, cut == 0 ? QStringLiteral("按公式切好") : QString());
+        panel->stop();
+    }
+    const auto &log = document->trimLog();
+    QCOMPARE(log.kept.size(), 3u);
+    QVERIFY(text("kept2").startsWith(QStringLiteral("第 3 次（")));
+    QVERIFY2(text("kept2").contains(QStringLiteral("A 剪短 -5.0 毫米")) && text("kept2").contains(QStringLiteral("（-0.400 MHz）")),
+             qPrintable(text("kept2")));
+    // 10 mm longer lowered it 0.8 MHz: 10 mm off raises it as much.
+    QVERIFY2(text("measuredTrim").startsWith(QStringLiteral("实测：A 每剪短 10 毫米，谐振升高 0.80"))
+                 && text("measuredTrim").contains(QStringLiteral(" MHz；模型：0.997 MHz")),
+             qPrintable(text("measuredTrim")));
+    QCOMPARE(window->findChild<ui::SwrPlot *>("swrPlot")->chart().curves.size(), 2u + 3u);
+    QCOMPARE(announced.filter(QStringLiteral("已记录，第 ")).size(), 3);
+
+    // Saved and opened again, and the same data from its file says the same.
+    QTemporaryDir dir;
+    const auto folder = dir.filePath(QStringLiteral("log"));
+    QVERIFY(panel->saveLog(folder));
+    const auto kept = words::measuredFigures(log.kept.back().measurement, document->trimFigure(), 145);
+    QVERIFY(window->importMeasurement(QDir(folder).filePath(QStringLiteral("cut-03.s1p"))));
+    const auto fromFile = words::measuredFigures(document->measurements().back(), document->trimFigure(), 145);
+    QCOMPARE(fromFile.band, kept.band);
+    QCOMPARE(fromFile.impedance, kept.impedance);
+    QCOMPARE(fromFile.cut, kept.cut);
+    QCOMPARE(fromFile.lowest.section(u'：', 1), kept.lowest.section(u'：', 1));
+    document->setTrimLog({});
+    QVERIFY(panel->openLog(folder));
+    QCOMPARE(document->trimLog().kept.size(), 3u);
+    QCOMPARE(document->trimLog().kept.front().note, QStringLiteral("按公式切好"));
+
+    const auto sheet = form->cutSheet();
+    QVERIFY(sheet && sheet->log.kept.size() == 3);
+#ifndef Q_OS_WIN
+    const auto pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(ui::saveCutSheet(*sheet, pdf));
+    const auto printed = poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified().remove(u' ');
+    for (const auto &want : {QStringLiteral("修剪记录"), QStringLiteral("第3次"), QStringLiteral("实测：A每剪短10毫米")})
+        QVERIFY2(printed.contains(want), qPrintable(want + " not in: " + printed));
+    QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).simplified().contains(QStringLiteral("Pages: 1 ")));
+#endif
+
+    // Again and again, the curve in place, said once.
+    SimulatedAnalyser device(145.1);
+    panel->connectTo(device.port);
+    QTRY_VERIFY_WITH_TIMEOUT(panel->device().has_value(), 10000);
+    const auto before = announced.filter(QStringLiteral("扫频完成")).size();
+    int updates = 0;
+    const auto counting = connect(document, &ui::Document::changed, this, [&](ui::Document::Changes what) {
+        updates += bool(what & ui::Document::Live);
+    });
+    panel->setContinuous(true);
+    QTRY_VERIFY_WITH_TIMEOUT(updates >= 3, 10000);
+    panel->setContinuous(false);
+    QTRY_VERIFY(!panel->isSweeping());
+    disconnect(counting);
+    QCOMPARE(announced.filter(QStringLiteral("扫频完成")).size(), before + 1);
+    QCOMPARE(document->trimLog().kept.size(), 3u);
+    for (auto *label : window->findChildren<QLabel *>())
+        QCOMPARE(missingGlyphs(label->text()), QString());
+    QVERIFY(closer->seen.empty());
+    window->close(); // lets the analyser go
+    QVERIFY(!panel->device());
+}
+
+void TestUi::analyserFaults_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("connects");
+    QTest::addColumn<QString>("said"); // after the port
+    QTest::newRow("not an analyser") << QStringList{"--fault", "not-analyser"} << false << "：有应答，但不是 NanoVNA";
+    QTest::newRow("unplugged in the sweep") << QStringList{"--fault", "unplug"} << true << "：扫频时分析仪被拔出";
+    QTest::newRow("a garbled value") << QStringList{"--fault", "garbled"} << true << "：分析仪发来无意义的数值（";
+}
+
+// Whatever goes wrong at the antenna: one message naming the port, within
+// seconds, and no kept sweep lost.
+void TestUi::analyserFaults()
+{
+    if (!qEnvironmentVariableIsSet("TOLVERA_SIMULATOR"))
+        QSKIP("no simulated analyser (TOLVERA_SIMULATOR)");
+    QFETCH(QStringList, options);
+    QFETCH(bool, connects);
+    QFETCH(QString, said);
+    auto *window = predicted145();
+    QVERIFY(window);
+    auto *panel = window->analyser();
+    auto *document = form->document();
+    antenna::TrimLog log;
+    log.kept.push_back({QDateTime::currentDateTime(), 0, 0, {}, antenna::measuredFile(QStringLiteral("a.s1p"), antenna::OnePort{50, {{145, 0.1}, {146, 0.2}}})});
+    document->setTrimLog(log);
+    SimulatedAnalyser device(146, options);
+    QElapsedTimer took;
+    took.start();
+    panel->connectTo(device.port);
+    if (connects) {
+        QTRY_VERIFY_WITH_TIMEOUT(panel->device().has_value(), 10000);
+        panel->sweepOnce();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!closer->seen.empty(), 10000);
+    QVERIFY2(took.elapsed() < 8000, qPrintable(QString::number(took.elapsed())));
+    QCOMPARE(closer->seen.size(), 1u);
+    QCOMPARE(closer->seen.front().title, QStringLiteral("分析仪出错"));
+    QVERIFY2(closer->seen.front().text.startsWith(device.port + said), qPrintable(closer->seen.front().text));
+    QCOMPARE(document->trimLog().kept.size(), 1u);
+    QTRY_VERIFY(!panel->isSweeping());
 }
 
 void TestUi::measuredSweeps_data()

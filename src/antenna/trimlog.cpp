@@ -36,10 +36,9 @@ std::vector<double> TrimLog::resonances() const
 std::optional<TrimFigure> TrimLog::measuredTrim() const
 {
     // Least squares of the resonance against how much of A is cut by then.
-    double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0, cutA = 0, cutB = 0, totalA = 0, totalB = 0;
+    double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0, cutA = 0, totalA = 0, totalB = 0;
     for (std::size_t i = 0; i < kept.size(); ++i) {
         cutA += kept[i].cutA;
-        cutB += kept[i].cutB;
         if (i > 0) { // what the first sweep came after is no step of the log
             totalA += kept[i].cutA;
             totalB += kept[i].cutB;

@@ -10,6 +10,7 @@
 #include "printmeasured.h"
 #include "printprediction.h"
 #include "printresults.h"
+#include "printsweep.h"
 
 #include "words/words.h"
 
@@ -32,15 +33,25 @@ bool looksLikeOption(const QString &argument)
 // What the command line asks for.
 struct Asked
 {
-    enum class Job { Window, Version, Help, Results, Predict, Measured, Usage } job = Job::Window;
+    enum class Job { Window, Version, Help, Results, Predict, Measured, Sweep, Usage } job = Job::Window;
     QStringList frequencies;
     bool json = false;
     std::optional<QString> tube;
     std::optional<QString> measured;
+    std::optional<QString> sweep, points, save;
     InstallationOptions installation;
     const char *usage = nullptr; // what is wrong with it, untranslated, %1 the option
     QString about;
 };
+
+Asked usage(const char *why, const QString &about = {})
+{
+    Asked asked;
+    asked.job = Asked::Job::Usage;
+    asked.usage = why;
+    asked.about = about;
+    return asked;
+}
 
 // "--name VALUE" or "--name=VALUE"; false when it is not this option.
 bool valueOf(const QStringList &args, qsizetype &i, const char *name, std::optional<QString> &into, bool &missing)
@@ -83,22 +94,33 @@ Asked parse(const QStringList &args)
             asked.json = true;
         } else if (valueOf(args, i, "--tube", asked.tube, missing)) {
             if (missing)
-                return {Asked::Job::Usage, {}, false, {}, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--tube needs a diameter in mm"), {}};
+                return usage(QT_TRANSLATE_NOOP("Tolvera", "--tube needs a diameter in mm"));
         } else if (valueOf(args, i, "--measured", asked.measured, missing)) {
             if (missing)
-                return {Asked::Job::Usage, {}, false, {}, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "--measured needs a file"), {}};
+                return usage(QT_TRANSLATE_NOOP("Tolvera", "--measured needs a file"));
+        } else if (valueOf(args, i, "--sweep", asked.sweep, missing) || valueOf(args, i, "--points", asked.points, missing)
+                   || valueOf(args, i, "--save", asked.save, missing)) {
+            if (missing)
+                return usage(QT_TRANSLATE_NOOP("Tolvera", "%1 needs a value"), argument);
         } else if (auto &o = asked.installation;
                    valueOf(args, i, "--as-built", o.asBuilt, missing) || valueOf(args, i, "--ground", o.ground, missing)
                    || valueOf(args, i, "--height", o.height, missing) || valueOf(args, i, "--mast", o.mast, missing)
                    || valueOf(args, i, "--coax", o.coax, missing) || valueOf(args, i, "--choke-at", o.chokeAt, missing)
                    || valueOf(args, i, "--choke", o.choke, missing)) {
             if (missing)
-                return {Asked::Job::Usage, {}, false, {}, {}, {}, QT_TRANSLATE_NOOP("Tolvera", "%1 needs a value"), argument};
+                return usage(QT_TRANSLATE_NOOP("Tolvera", "%1 needs a value"), argument);
         } else {
             qtOptions = true;
         }
     }
-    auto usage = [](const char *why) { return Asked{Asked::Job::Usage, {}, false, {}, {}, {}, why, {}}; };
+    if (asked.sweep) {
+        if (predict || asked.measured || asked.frequencies.size() != 1 || asked.installation.any())
+            return usage(QT_TRANSLATE_NOOP("Tolvera", "--sweep takes one frequency, and no --predict or --measured"));
+        asked.job = Asked::Job::Sweep;
+        return asked;
+    }
+    if (asked.points || asked.save)
+        return usage(QT_TRANSLATE_NOOP("Tolvera", "--points and --save go with --sweep"));
     if (asked.measured) {
         if (predict || asked.frequencies.size() > 1 || asked.installation.any())
             return usage(QT_TRANSLATE_NOOP("Tolvera", "--measured takes one target frequency, and no --predict"));
@@ -149,6 +171,8 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return printResults(asked.frequencies);
     case Asked::Job::Predict:
         return printPredictions(asked.frequencies, asked.tube, asked.installation, asked.json);
+    case Asked::Job::Sweep:
+        return printSweep(*asked.sweep, asked.frequencies.front(), asked.points, asked.save, asked.tube, asked.json);
     case Asked::Job::Measured:
         return printMeasured(*asked.measured,
                              asked.frequencies.isEmpty() ? std::nullopt : std::optional(asked.frequencies.front()),

@@ -63,6 +63,10 @@ int printMeasurement(const antenna::Measurement &m, const std::optional<QString>
         };
         if (m.origin.kind == antenna::Origin::Kind::File)
             o.insert(QStringLiteral("file"), m.origin.where);
+        else
+            o.insert(QStringLiteral("device"), QJsonObject{{QStringLiteral("port"), m.origin.where},
+                                                           {QStringLiteral("model"), m.origin.model},
+                                                           {QStringLiteral("version"), m.origin.version}});
         if (prediction) {
             const auto cut = antenna::cutFor(s.best.mhz, target, prediction->trimFigure());
             o.insert(QStringLiteral("target_mhz"), target);
@@ -73,12 +77,15 @@ int printMeasurement(const antenna::Measurement &m, const std::optional<QString>
     } else {
         const auto first = words::decimals(points.front().mhz, 3), last = words::decimals(points.back().mhz, 3);
         const auto z0 = QString::number(m.data.z0, 'g', 10);
+        const QString source = m.origin.kind == antenna::Origin::Kind::File
+                                   ? m.origin.where
+                                   : QStringLiteral("%1 (%2 %3)").arg(m.origin.where, m.origin.model, m.origin.version);
         QStringList lines{m.data.z0 == antenna::referenceOhms
                               ? Tolvera::tr("%1: %2 points, %3 to %4 MHz, reference %5 ohm")
-                                    .arg(m.origin.where).arg(points.size()).arg(first, last, z0)
+                                    .arg(source).arg(points.size()).arg(first, last, z0)
                               : Tolvera::tr("%1: %2 points, %3 to %4 MHz, reference %5 ohm, SWR against 50 ohm")
-                                    .arg(m.origin.where).arg(points.size()).arg(first, last, z0)};
-        const auto f = words::measuredFigures(m, prediction, target);
+                                    .arg(source).arg(points.size()).arg(first, last, z0)};
+        const auto f = words::measuredFigures(m, prediction ? std::optional(prediction->trimFigure()) : std::nullopt, target);
         lines << f.lowest << f.band << f.impedance;
         if (prediction)
             lines << f.cut;

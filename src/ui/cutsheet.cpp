@@ -81,7 +81,17 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
     const double headingHeight = p.boundingRect(headingRoom, Qt::TextWordWrap, heading).height();
     p.drawText(headingRoom, Qt::TextWordWrap, heading);
     top += headingHeight - 36;
-    const double bottom = paperHeight - margin;
+    // The cuts made, a line each, across the foot of the page.
+    QStringList cuts;
+    if (!sheet.log.kept.empty()) {
+        cuts << QStringLiteral("修剪记录：");
+        for (std::size_t i = 0; i < sheet.log.kept.size(); ++i)
+            cuts << words::keptSweepLine(sheet.log, i);
+        if (const auto own = sheet.log.measuredTrim())
+            cuts << words::measuredTrimLine(*own, prediction ? &*prediction : nullptr);
+    }
+    const double logHeight = cuts.isEmpty() ? 0 : 36.0 * cuts.size() + 20;
+    const double bottom = paperHeight - margin - logHeight;
     const QRectF chart(margin, top + 60, 820, bottom - top - 60);
     paintSwrChart(p, chart, chartOf(prediction, sheet.measured, mhz), printColours(), sheetFont(26));
 
@@ -96,6 +106,11 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
         p.drawText(room, Qt::TextWordWrap, text);
         y += used.height() + 8;
     };
+    p.save();
+    p.setFont(sheetFont(26));
+    for (qsizetype i = 0; i < cuts.size(); ++i)
+        p.drawText(QPointF(margin, bottom + 46 + 36.0 * double(i)), cuts[i]);
+    p.restore();
     if (prediction) {
         const auto f = words::figures(*prediction, sheet.results.frequency);
         for (const auto &line : {f.atF, f.lowest, f.band, f.gain, f.elevation, f.groundPlane, f.freeSpace, f.coax, f.mast})
@@ -108,7 +123,7 @@ void paintPrediction(QPainter &p, const CutSheet &sheet, double top)
     }
     if (!sheet.measured.empty()) {
         y += 12;
-        const auto f = words::measuredFigures(sheet.measured.back(), prediction ? &*prediction : nullptr, mhz);
+        const auto f = words::measuredFigures(sheet.measured.back(), sheet.trim, mhz);
         for (const auto &line : {f.lowest, f.band, f.impedance, f.cut})
             write(line);
     }
@@ -187,7 +202,8 @@ std::optional<CutSheet> cutSheetOf(const Document &document, const QDate &date)
 {
     if (!document.results())
         return std::nullopt;
-    return CutSheet{*document.results(), date, document.prediction(), document.measurements()};
+    return CutSheet{*document.results(), date, document.prediction(), document.sweeps(), document.trimFigure(),
+                    document.trimLog()};
 }
 
 void paintCutSheet(QPainter &painter, const QRectF &page, const CutSheet &sheet)

@@ -5,6 +5,7 @@
 
 #include "antenna/measurement.h"
 #include "antenna/prediction.h"
+#include "antenna/trimlog.h"
 #include "calc/calculation.h"
 
 #include <QDate>
@@ -28,6 +29,8 @@ struct CutSheet
     QDate date;
     std::optional<antenna::Prediction> prediction; // of these results, when one was made
     std::vector<antenna::Measurement> measured;    // analyser sweeps, the last one latest
+    std::optional<antenna::TrimFigure> trim;       // the builder's own, or the model's
+    antenna::TrimLog log;                          // the cuts made
 };
 
 // The sheet of what the document holds, if it holds results.

@@ -7,6 +7,7 @@
 #include "antenna/touchstone.h"
 #include "runtime/format.h"
 #include "ui/accessible.h"
+#include "ui/analyserpanel.h"
 #include "ui/currentplot.h"
 #include "ui/document.h"
 #include "ui/installationgroup.h"
@@ -58,8 +59,8 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     setPalette(windowPalette());
     setFont(qtFont(Font::Default));
     // Beside the installation, and still on a screen of 1366 × 768.
-    setMinimumSize(960, 600);
-    resize(1200, 680);
+    setMinimumSize(1040, 640);
+    resize(1280, 700);
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -92,10 +93,17 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     top->addWidget(import);
     layout->addLayout(top);
 
+    // The controls down the left, the plots and figures beside them.
+    auto *body = new QHBoxLayout;
+    auto *controls = new QVBoxLayout;
+    auto *results = new QVBoxLayout;
+    body->addLayout(controls);
+    body->addLayout(results, 1);
+    layout->addLayout(body, 1);
     auto *charts = new QHBoxLayout;
     installation = new InstallationGroup(this);
-    installation->setMaximumWidth(340);
-    charts->addWidget(installation, 0, Qt::AlignTop);
+    installation->setFixedWidth(330);
+    controls->addWidget(installation);
     plot = new SwrPlot(this);
     plot->setObjectName(QStringLiteral("swrPlot"));
     elevation = new ElevationPlot(this);
@@ -108,7 +116,7 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     side->addWidget(currents, 1);
     charts->addWidget(plot, 3);
     charts->addLayout(side, 2);
-    layout->addLayout(charts, 1);
+    results->addLayout(charts, 1);
 
     // A label a line, so that Tab and a screen reader take one figure at a time.
     auto *texts = new QHBoxLayout;
@@ -144,12 +152,15 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
     }());
     left->addStretch();
     right->addStretch();
-    layout->addLayout(texts);
+    results->addLayout(texts);
     model = textLabel(this);
     model->setObjectName(QStringLiteral("model"));
     model->setForegroundRole(QPalette::PlaceholderText);
-    layout->addWidget(model);
+    results->addWidget(model);
     announcer = new Announcer(this);
+    analyserPanel = new AnalyserPanel(document, messages, announcer, this);
+    analyserPanel->setFixedWidth(330);
+    controls->addWidget(analyserPanel, 1);
 
     tubeEdited.setSingleShot(true);
     tubeEdited.setInterval(400);
@@ -163,7 +174,7 @@ PredictionWindow::PredictionWindow(Document *document, QWidget *parent)
             if (isVisible())
                 simulate();
         }
-        if (what & Document::Measurements)
+        if (what & (Document::Measurements | Document::Live | Document::Log))
             showMeasurements();
     });
     if (document->results())
@@ -195,6 +206,7 @@ void PredictionWindow::showEvent(QShowEvent *event)
 void PredictionWindow::closeEvent(QCloseEvent *event)
 {
     stop();
+    analyserPanel->stop(); // the analyser gets its screen back
     QWidget::closeEvent(event);
 }
 
@@ -318,15 +330,16 @@ void PredictionWindow::showMeasurements()
     }
     for (auto *label : {measured.lowest, measured.band, measured.impedance, measured.cut})
         label->clear();
-    if (!document->measurements().empty()) {
-        const auto f = words::measuredFigures(document->measurements().back(), p ? &*p : nullptr, mhz);
+    const auto sweeps = document->sweeps();
+    if (!sweeps.empty()) {
+        const auto f = words::measuredFigures(sweeps.back(), document->trimFigure(), mhz);
         measured.lowest->setText(f.lowest);
         measured.band->setText(f.band);
         measured.impedance->setText(f.impedance);
         measured.cut->setText(f.cut);
         described << f.lowest << f.band << f.impedance << f.cut;
     }
-    plot->setChart(chartOf(p, document->measurements(), mhz), described.join(QStringLiteral("，")));
+    plot->setChart(chartOf(p, sweeps, mhz), described.join(QStringLiteral("，")));
 }
 
 void PredictionWindow::chooseMeasurement()

@@ -25,6 +25,7 @@ class QThread;
 
 namespace ui {
 
+class AnalyserPanel;
 class Announcer;
 class CurrentPlot;
 class Document;
@@ -60,6 +61,7 @@ public:
     // nothing. Returns whether it was read.
     bool importMeasurement(const QString &fileName);
     const std::vector<antenna::Measurement> &measurements() const;
+    AnalyserPanel *analyser() const { return analyserPanel; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -85,6 +87,7 @@ private:
 
     QDoubleSpinBox *tube = nullptr;
     InstallationGroup *installation = nullptr;
+    AnalyserPanel *analyserPanel = nullptr;
     QLabel *status = nullptr;
     QProgressBar *progress = nullptr;
     SwrPlot *plot = nullptr;

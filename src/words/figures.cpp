@@ -22,6 +22,9 @@ QString shift(double mhz)
     return decimals(mhz, 3) + QStringLiteral(" MHz");
 }
 
+// "+1.200 MHz", "-150 kHz".
+QString shiftSigned(double mhz) { return (mhz < 0 ? QStringLiteral("-") : QStringLiteral("+")) + shift(std::abs(mhz)); }
+
 } // namespace
 
 QString decimals(double v, int places) { return QString::number(v, 'f', places); }
@@ -221,7 +224,8 @@ QString spokenPrediction(const antenna::Prediction &p, const QString &frequency)
     return f.coax.isEmpty() ? said : said + Tolvera::tr(", ") + f.coax;
 }
 
-MeasuredFigures measuredFigures(const antenna::Measurement &m, const antenna::Prediction *p, double targetMhz)
+MeasuredFigures measuredFigures(const antenna::Measurement &m, const std::optional<antenna::TrimFigure> &trim,
+                                double targetMhz)
 {
     const auto &s = m.summary;
     MeasuredFigures f;
@@ -230,11 +234,37 @@ MeasuredFigures measuredFigures(const antenna::Measurement &m, const antenna::Pr
     f.band = s.band2 ? Tolvera::tr("measured SWR <= 2 from %1 to %2 MHz").arg(decimals(s.band2->first, 3), decimals(s.band2->second, 3))
                      : Tolvera::tr("measured SWR <= 2 nowhere");
     f.impedance = Tolvera::tr("measured Z at the lowest SWR: %1 ohm").arg(impedance(m.zAtBest));
-    f.cut = p ? Tolvera::tr("to reach %1 MHz: %2")
-                    .arg(QString::number(targetMhz, 'g', 10),
-                         cutAdvice(antenna::cutFor(s.best.mhz, targetMhz, p->trimFigure())))
-              : Tolvera::tr("what to cut: once the prediction is in");
+    f.cut = trim ? Tolvera::tr("to reach %1 MHz: %2")
+                       .arg(QString::number(targetMhz, 'g', 10), cutAdvice(antenna::cutFor(s.best.mhz, targetMhz, *trim)))
+                 : Tolvera::tr("what to cut: once the prediction is in");
     return f;
+}
+
+QString keptSweepLine(const antenna::TrimLog &log, std::size_t i)
+{
+    const auto &k = log.kept[i];
+    const auto resonances = log.resonances();
+    const QString when = k.time.toLocalTime().toString(QStringLiteral("HH:mm"));
+    const QString at = decimals(resonances[i], 3);
+    QString cut;
+    if (std::lround(k.cutA * 10) == 0 && std::lround(k.cutB * 10) == 0)
+        cut = Tolvera::tr("nothing cut");
+    else
+        cut = Tolvera::tr("A %1 mm, B %2 mm off").arg(decimals(k.cutA, 1), decimals(k.cutB, 1));
+    QString said = i == 0 ? Tolvera::tr("sweep %1 at %2: resonance %3 MHz").arg(i + 1).arg(when, at)
+                          : Tolvera::tr("sweep %1 at %2, %3: resonance %4 MHz (%5)")
+                                .arg(i + 1)
+                                .arg(when, cut, at, shiftSigned(resonances[i] - resonances[i - 1]));
+    if (!k.note.isEmpty())
+        said += Tolvera::tr("; %1").arg(k.note.simplified());
+    return said;
+}
+
+QString measuredTrimLine(const antenna::TrimFigure &own, const antenna::Prediction *model)
+{
+    return model ? Tolvera::tr("measured: 10 mm off A raises the resonance by %1; the model: %2")
+                       .arg(shift(own.mhzPer10mmOfA), shift(model->mhzPer10mmOfA))
+                 : Tolvera::tr("measured: 10 mm off A raises the resonance by %1").arg(shift(own.mhzPer10mmOfA));
 }
 
 QString cutAdvice(const antenna::Cut &cut)

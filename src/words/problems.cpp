@@ -59,6 +59,55 @@ QString problem(const antenna::Problem &p)
     return {};
 }
 
+QString analyserFault(const analyser::Fault &fault)
+{
+    using Kind = analyser::Fault::Kind;
+    QString what;
+    switch (fault.kind) {
+    case Kind::CannotOpen:
+        what = Tolvera::tr("no such port, or it is gone");
+        break;
+    case Kind::NoPermission:
+#ifdef Q_OS_WIN
+        what = Tolvera::tr("no permission to open the port");
+#else
+        what = Tolvera::tr("no permission to open the port: add yourself to the dialout group "
+                           "(sudo usermod -aG dialout $USER), then log out and in again");
+#endif
+        break;
+    case Kind::Busy:
+        what = Tolvera::tr("another program holds the port: close it (NanoVNA-Saver, a terminal) and try again");
+        break;
+    case Kind::NotAnalyser:
+        what = Tolvera::tr("it answers, but not as a NanoVNA");
+        break;
+    case Kind::NoAnswer:
+        what = Tolvera::tr("the analyser does not answer: is it switched on, and this its port?");
+        break;
+    case Kind::Garbled:
+        what = Tolvera::tr("the analyser sent a value that makes no sense (%1): sweep again").arg(fault.detail.left(60));
+        break;
+    case Kind::WrongCount:
+        what = Tolvera::tr("the analyser sent %1 points, not as many as asked: sweep again").arg(fault.detail);
+        break;
+    case Kind::Bootloader:
+        what = Tolvera::tr("the analyser is in its bootloader: switch it off and on again");
+        break;
+    case Kind::Unplugged:
+        what = Tolvera::tr("the analyser was unplugged during the sweep");
+        break;
+    case Kind::BadRequest:
+        what = Tolvera::tr("the analyser cannot sweep these frequencies (%1)").arg(fault.detail.left(60));
+        break;
+    case Kind::Cancelled:
+        what = Tolvera::tr("cancelled");
+        break;
+    }
+    return Tolvera::tr("%1: ").arg(fault.port) + what;
+}
+
+QString uncalibrated() { return Tolvera::tr("raw ratios from a V2, not a calibrated measurement: read them with care"); }
+
 QString touchstoneError(const antenna::TouchstoneError &e, const QString &file)
 {
     using Kind = antenna::TouchstoneError::Kind;

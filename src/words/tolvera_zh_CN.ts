@@ -236,50 +236,6 @@
         <translation>--predict：缺少频率（MHz）</translation>
     </message>
     <message>
-        <source>Usage: tolvera [--help | --version | FREQUENCY...]
-       tolvera --predict [--tube MM] [--json] FREQUENCY...
-       tolvera --measured FILE [--tube MM] [--json] [FREQUENCY]
-J antenna calculator: type the transmit frequency in MHz, press
-&quot;输出结果(Count)&quot; (Alt+C) and read the cut lengths A to D and the total
-tube length E in millimetres.
-With frequencies in MHz (tolvera 145 433.5), prints A to E for each
-instead of opening the window; a frequency the window would reject gets
-the window&apos;s message on standard error and exit status 1.
-With --predict, simulates each antenna as calculated with nec2c (NEC-2,
-free space: no ground, mast or coax) and prints its SWR, impedance and
-gain, and the lengths corrected for the tube.
-With --measured, reads an analyser&apos;s sweep (Touchstone .s1p or .s2p) and
-prints its lowest SWR and SWR &lt;= 2 band and, with a frequency, how much
-to cut off A and B (or add) to resonate there.
-
-  --predict      simulate instead of only calculating
-  --measured FILE  read an analyser&apos;s sweep
-  --tube MM      the tube&apos;s outside diameter in mm (15 if not given)
-  --json         print the predictions (one array) or the sweep as JSON
-  -h, --help     show this help and exit
-  -v, --version  show the version and exit
-</source>
-        <translation>用法：tolvera [--help | --version | 频率...]
-      tolvera --predict [--tube 毫米] [--json] 频率...
-      tolvera --measured 文件 [--tube 毫米] [--json] [频率]
-J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”（Alt+C），
-即得各段尺寸 A 至 D 和管材总长度 E（毫米）。
-给出频率（MHz，如 tolvera 145 433.5）时不打开窗口，逐个输出 A 至 E；
-窗口不接受的频率在标准错误输出窗口的提示，退出状态为 1。
-加 --predict 时用 nec2c（NEC-2，自由空间：未计地面、桅杆和电缆）模拟
-按计算结果制作的天线，输出驻波比、阻抗、增益和按管径修正的尺寸。
-加 --measured 时读取分析仪的扫频文件（Touchstone .s1p 或 .s2p），输出
-最低驻波比和驻波比≤2 的频段；给出频率时还输出 A、B 应剪短（或加长）多少。
-
-  --predict      模拟性能，而不只是计算尺寸
-  --measured 文件  读取分析仪的扫频文件
-  --tube 毫米    管材外径（毫米，默认 15）
-  --json         以 JSON 输出预测（一个数组）或扫频
-  -h, --help     显示本帮助并退出
-  -v, --version  显示版本并退出
-</translation>
-    </message>
-    <message>
         <source>%1: %2 points, %3 to %4 MHz, reference %5 ohm</source>
         <translation>%1：%2 个点，%3 – %4 MHz，参考阻抗 %5 欧</translation>
     </message>
@@ -486,6 +442,167 @@ J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”
     <message>
         <source>a quarter-wave ground plane in free space: %1 dBi, %2 dBi 5° up; the J %3 dB, %4 dB 5° up</source>
         <translation>自由空间中的四分之一波长GP天线：%1 dBi，仰角 5° 处 %2 dBi；J 型天线相差 %3 dB，仰角 5° 处 %4 dB</translation>
+    </message>
+    <message>
+        <source>nothing cut</source>
+        <translation>未剪</translation>
+    </message>
+    <message>
+        <source>A %1 mm, B %2 mm off</source>
+        <translation>A 剪短 %1 毫米，B 剪短 %2 毫米</translation>
+    </message>
+    <message>
+        <source>sweep %1 at %2: resonance %3 MHz</source>
+        <translation>第 %1 次（%2）：谐振 %3 MHz</translation>
+    </message>
+    <message>
+        <source>sweep %1 at %2, %3: resonance %4 MHz (%5)</source>
+        <translation>第 %1 次（%2），%3：谐振 %4 MHz（%5）</translation>
+    </message>
+    <message>
+        <source>; %1</source>
+        <translation>；%1</translation>
+    </message>
+    <message>
+        <source>measured: 10 mm off A raises the resonance by %1; the model: %2</source>
+        <translation>实测：A 每剪短 10 毫米，谐振升高 %1；模型：%2</translation>
+    </message>
+    <message>
+        <source>measured: 10 mm off A raises the resonance by %1</source>
+        <translation>实测：A 每剪短 10 毫米，谐振升高 %1</translation>
+    </message>
+    <message>
+        <source>no such port, or it is gone</source>
+        <translation>没有这个端口，或者已被拔出</translation>
+    </message>
+    <message>
+        <source>no permission to open the port</source>
+        <translation>没有打开端口的权限</translation>
+    </message>
+    <message>
+        <source>no permission to open the port: add yourself to the dialout group (sudo usermod -aG dialout $USER), then log out and in again</source>
+        <translation>没有打开端口的权限：请把自己加入 dialout 组（sudo usermod -aG dialout $USER），然后注销再登录</translation>
+    </message>
+    <message>
+        <source>another program holds the port: close it (NanoVNA-Saver, a terminal) and try again</source>
+        <translation>端口被另一个程序占用：请关闭它（NanoVNA-Saver、终端程序等）后重试</translation>
+    </message>
+    <message>
+        <source>it answers, but not as a NanoVNA</source>
+        <translation>有应答，但不是 NanoVNA</translation>
+    </message>
+    <message>
+        <source>the analyser does not answer: is it switched on, and this its port?</source>
+        <translation>分析仪没有应答：是否已开机？端口是否正确？</translation>
+    </message>
+    <message>
+        <source>the analyser sent a value that makes no sense (%1): sweep again</source>
+        <translation>分析仪发来无意义的数值（%1）：请重新扫频</translation>
+    </message>
+    <message>
+        <source>the analyser sent %1 points, not as many as asked: sweep again</source>
+        <translation>分析仪发来 %1 个点，与所要的不符：请重新扫频</translation>
+    </message>
+    <message>
+        <source>the analyser is in its bootloader: switch it off and on again</source>
+        <translation>分析仪处于引导程序模式：请关机再开机</translation>
+    </message>
+    <message>
+        <source>the analyser was unplugged during the sweep</source>
+        <translation>扫频时分析仪被拔出</translation>
+    </message>
+    <message>
+        <source>the analyser cannot sweep these frequencies (%1)</source>
+        <translation>分析仪不能扫这些频率（%1）</translation>
+    </message>
+    <message>
+        <source>raw ratios from a V2, not a calibrated measurement: read them with care</source>
+        <translation>V2 的原始比值，不是校准过的测量：请谨慎看待</translation>
+    </message>
+    <message>
+        <source>--sweep takes one frequency, and no --predict or --measured</source>
+        <translation>--sweep 只接受一个频率，不与 --predict 或 --measured 同用</translation>
+    </message>
+    <message>
+        <source>--points and --save go with --sweep</source>
+        <translation>--points 和 --save 只与 --sweep 一起使用</translation>
+    </message>
+    <message>
+        <source>from 2 to 10001 points</source>
+        <translation>点数应为 2 至 10001</translation>
+    </message>
+    <message>
+        <source>Usage: tolvera [--help | --version | FREQUENCY...]
+       tolvera --predict [--tube MM] [INSTALLATION] [--json] FREQUENCY...
+       tolvera --measured FILE [--tube MM] [--json] [FREQUENCY]
+       tolvera --sweep PORT [--points N] [--save FILE.s1p] [--tube MM] [--json] FREQUENCY
+J antenna calculator: type the transmit frequency in MHz, press
+&quot;输出结果(Count)&quot; (Alt+C) and read the cut lengths A to D and the total
+tube length E in millimetres.
+With frequencies in MHz (tolvera 145 433.5), prints A to E for each
+instead of opening the window; a frequency the window would reject gets
+the window&apos;s message on standard error and exit status 1.
+With --predict, simulates each antenna as calculated with nec2c (NEC-2,
+in free space unless told where it stands) and prints its SWR, impedance
+and gain, and the lengths corrected for the tube.
+With --measured, reads an analyser&apos;s sweep (Touchstone .s1p or .s2p) and
+prints its lowest SWR and SWR &lt;= 2 band and, with a frequency, how much
+to cut off A and B (or add) to resonate there.
+With --sweep, sweeps the NanoVNA at PORT (/dev/ttyACM0, COM3, or auto)
+from 0.95 to 1.05 times the frequency and prints what --measured prints.
+
+  --predict      simulate instead of only calculating
+  --measured FILE  read an analyser&apos;s sweep
+  --sweep PORT   sweep an analyser
+  --points N     points of the sweep (as many as the analyser gives in one scan)
+  --save FILE    save the sweep as Touchstone
+  --tube MM      the tube&apos;s outside diameter in mm (15 if not given)
+  --json         print the predictions (one array) or the sweep as JSON
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+Where it stands (INSTALLATION, with --predict):
+  --as-built A,B,C,D  the lengths actually built, in mm
+  --ground KIND  free (the default), perfect, average, poor, good or sea
+  --height M     the J&apos;s bottom above the ground (10); in free space, the
+                 mast and coax below it
+  --mast MM      a metal mast of this outside diameter, from the bend down
+  --coax MM      the coax&apos;s outside diameter (RG-58 about 5)
+  --choke OHMS   a choke on the coax
+  --choke-at M   its place below the J&apos;s bottom (0)
+</source>
+        <translation>用法：tolvera [--help | --version | 频率...]
+      tolvera --predict [--tube 毫米] [安装] [--json] 频率...
+      tolvera --measured 文件 [--tube 毫米] [--json] [频率]
+      tolvera --sweep 端口 [--points 点数] [--save 文件.s1p] [--tube 毫米] [--json] 频率
+J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”（Alt+C），
+即得各段尺寸 A 至 D 和管材总长度 E（毫米）。
+给出频率（MHz，如 tolvera 145 433.5）时不打开窗口，逐个输出 A 至 E；
+窗口不接受的频率在标准错误输出窗口的提示，退出状态为 1。
+加 --predict 时用 nec2c（NEC-2，未给出安装方式时为自由空间）模拟
+按计算结果制作的天线，输出驻波比、阻抗、增益和按管径修正的尺寸。
+加 --measured 时读取分析仪的扫频文件（Touchstone .s1p 或 .s2p），输出
+最低驻波比和驻波比≤2 的频段；给出频率时还输出 A、B 应剪短（或加长）多少。
+加 --sweep 时用端口上的 NanoVNA（/dev/ttyACM0、COM3 或 auto）扫频，
+范围为频率的 0.95 至 1.05 倍，输出与 --measured 相同。
+
+  --predict      模拟性能，而不只是计算尺寸
+  --measured 文件  读取分析仪的扫频文件
+  --sweep 端口   用分析仪扫频
+  --points 点数  扫频点数（默认为分析仪一次扫描的点数）
+  --save 文件    把扫频保存为 Touchstone 文件
+  --tube 毫米    管材外径（毫米，默认 15）
+  --json         以 JSON 输出预测（一个数组）或扫频
+  -h, --help     显示本帮助并退出
+  -v, --version  显示版本并退出
+安装方式（安装，与 --predict 一起）：
+  --as-built A,B,C,D  实际制作的尺寸（毫米）
+  --ground 地面  free（默认）、perfect、average、poor、good 或 sea
+  --height 米    J 底部离地高度（10）；自由空间中为 J 下方桅杆和电缆的长度
+  --mast 毫米    从弯头向下的金属桅杆的外径
+  --coax 毫米    同轴电缆外径（RG-58 约 5）
+  --choke 欧     电缆上的扼流圈
+  --choke-at 米  扼流圈位于 J 底部以下的距离（0）
+</translation>
     </message>
 </context>
 </TS>

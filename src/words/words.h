@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include "analyser/analyser.h"
 #include "antenna/measurement.h"
 #include "antenna/prediction.h"
 #include "antenna/problem.h"
 #include "antenna/touchstone.h"
+#include "antenna/trimlog.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -73,8 +75,17 @@ struct MeasuredFigures
     QString cut;       // what to cut for the target, or that it waits for the prediction
 };
 
-// With a prediction's trim figure, what to cut for `targetMhz`.
-MeasuredFigures measuredFigures(const antenna::Measurement &m, const antenna::Prediction *p, double targetMhz);
+// With a trim figure (the model's, or the builder's own), what to cut for `targetMhz`.
+MeasuredFigures measuredFigures(const antenna::Measurement &m, const std::optional<antenna::TrimFigure> &trim,
+                                double targetMhz);
+
+// A kept sweep of the trim log, the `i`-th: when, what was cut before it,
+// where it resonates and how far that moved.
+QString keptSweepLine(const antenna::TrimLog &log, std::size_t i);
+
+// The builder's own trim figure beside the model's, where there is one:
+// "实测：A 每剪短 10 毫米，谐振升高 0.930 MHz；模型：1.006 MHz".
+QString measuredTrimLine(const antenna::TrimFigure &own, const antenna::Prediction *model);
 
 // In words a builder acts on: "A、B 各剪短约 12 毫米", "A 剪短约 12 毫米，B 剪短约
 // 4 毫米", "A 加长约 …", or that nothing needs cutting.
@@ -85,6 +96,12 @@ QString problem(const antenna::Problem &p);
 
 // Why a file could not be read, naming it and the line: "a.s1p 第 3 行：…".
 QString touchstoneError(const antenna::TouchstoneError &e, const QString &file);
+
+// What went wrong with an analyser, naming its port: "/dev/ttyACM0: …".
+QString analyserFault(const analyser::Fault &fault);
+
+// What a V2's raw ratios are: no calibrated measurement.
+QString uncalibrated();
 
 // "mm", "毫米".
 QString millimetres();
