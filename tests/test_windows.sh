@@ -61,6 +61,33 @@ out=$(wine "$exe" --predict --ground good --height 3 --coax 5 --choke 1000 145 2
 [ "$out" = "$(cat "$(dirname "$0")/data/predict-145-installed.txt")" ] || fail "tolvera --predict with coax says: $out"
 echo "PASS: --version, tolvera 145 and tolvera --predict 145 print to the console, the predictions as on Linux"
 
+# The analyser: a simulated NanoVNA on a pseudo-terminal, which Wine's
+# dosdevices make COM7; the sweep as the same data from a file says it.
+/usr/bin/python3 - "$work/load.s1p" <<'PY'
+import sys
+with open(sys.argv[1], "w") as f:
+    f.write("# Hz S RI R 50\n")
+    for i in range(101):
+        hz = 137750000 + i * 145000
+        z = complex(60, 500 * (hz / 146.2e6 - 146.2e6 / hz))
+        g = (z - 50) / (z + 50)
+        f.write(f"{hz} {g.real:.9f} {g.imag:.9f}\n")
+PY
+coproc simulator { exec /usr/bin/python3 "$(dirname "$0")/nanovna_sim.py" --protocol text --model h \
+                        --load "$work/load.s1p" --link "$WINEPREFIX/dosdevices/com7"; }
+read -r _ <&"${simulator[0]}"
+swept=$(wine "$exe" --sweep COM7 --json 145 2>/dev/null | tr -d '\r')
+kill "$simulator_PID" 2>/dev/null; wait "$simulator_PID" 2>/dev/null || true
+measured=$(wine "$exe" --measured "$(winepath -w "$work/load.s1p" 2>/dev/null)" --json 145 2>/dev/null | tr -d '\r')
+/usr/bin/python3 -c '
+import json, sys
+s, m = json.loads(sys.argv[1]), json.loads(sys.argv[2])
+drop = lambda o: {k: v for k, v in o.items() if k not in ("file", "device")}
+sys.exit(0 if drop(s) == drop(m) and s["device"]["port"] == "COM7" and s["device"]["model"] == "NanoVNA-H"
+         else "FAIL: the sweep on COM7 says " + sys.argv[1] + " where the file says " + sys.argv[2])' "$swept" "$measured" ||
+    exit 1
+echo "PASS: a NanoVNA on COM7 swept, its figures as the same data's from a file"
+
 wine "$exe" >/dev/null 2>&1 &
 app=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tolvera$' | head -1) ||
