@@ -8,6 +8,8 @@
 // and the reading of an analyser's file of 10,001 points, and the refusal
 // of one of 100 MB.
 //   bench/prediction [runs]      (default 10)
+#include "median.h"
+
 #include "antenna/installation.h"
 #include "antenna/jpole.h"
 #include "antenna/nec2c.h"
@@ -24,12 +26,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 template <typename Fn>
 double milliseconds(Fn fn)

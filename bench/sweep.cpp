@@ -8,6 +8,8 @@
 // (scan, parse, check, resume), and against the whole command
 // `tolvera --sweep PORT 145`; alternately in one run, medians.
 //   bench/sweep SIMULATOR TOLVERA [runs]      (default 10)
+#include "median.h"
+
 #include "analyser/analyser.h"
 
 #include <QByteArray>
@@ -25,12 +27,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 // The device's own time: the scan written, its answer read to the prompt.
 double bare(const QByteArray &port)

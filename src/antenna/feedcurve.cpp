@@ -3,7 +3,7 @@
 
 #include "antenna/feedcurve.h"
 
-#include <algorithm>
+#include "antenna/between.h"
 
 namespace antenna {
 
@@ -18,15 +18,7 @@ std::vector<SwrPoint> FeedCurve::swr() const
 
 std::complex<double> FeedCurve::zAt(double mhz) const
 {
-    const auto after = std::lower_bound(points.begin(), points.end(), mhz,
-                                        [](const FeedPoint &p, double f) { return p.mhz < f; });
-    if (after == points.begin())
-        return points.front().z;
-    if (after == points.end())
-        return points.back().z;
-    const auto &b = *after;
-    const auto &a = *(after - 1);
-    return a.z + (mhz - a.mhz) / (b.mhz - a.mhz) * (b.z - a.z);
+    return between(points, mhz, [](const FeedPoint &a, const FeedPoint &b, double t) { return a.z + t * (b.z - a.z); });
 }
 
 } // namespace antenna

@@ -3,7 +3,7 @@
 
 #include "antenna/oneport.h"
 
-#include <algorithm>
+#include "antenna/between.h"
 
 namespace antenna {
 
@@ -37,15 +37,9 @@ std::vector<SwrPoint> OnePort::swr() const
 
 std::complex<double> OnePort::gammaAt(double mhz) const
 {
-    const auto after = std::lower_bound(points.begin(), points.end(), mhz,
-                                        [](const ReflectionPoint &p, double f) { return p.mhz < f; });
-    if (after == points.begin())
-        return points.front().gamma;
-    if (after == points.end())
-        return points.back().gamma;
-    const auto &b = *after;
-    const auto &a = *(after - 1);
-    return a.gamma + (mhz - a.mhz) / (b.mhz - a.mhz) * (b.gamma - a.gamma);
+    return between(points, mhz, [](const ReflectionPoint &a, const ReflectionPoint &b, double t) {
+        return a.gamma + t * (b.gamma - a.gamma);
+    });
 }
 
 } // namespace antenna

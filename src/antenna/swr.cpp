@@ -3,6 +3,8 @@
 
 #include "antenna/swr.h"
 
+#include "antenna/between.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -74,17 +76,11 @@ SwrSummary summarize(const std::vector<SwrPoint> &curve)
 
 double swrAt(const std::vector<SwrPoint> &curve, double mhz)
 {
-    const auto after = std::lower_bound(curve.begin(), curve.end(), mhz,
-                                        [](const SwrPoint &p, double f) { return p.mhz < f; });
-    if (after == curve.begin())
-        return curve.front().swr;
-    if (after == curve.end())
-        return curve.back().swr;
-    const auto &b = *after;
-    const auto &a = *(after - 1);
-    if (!std::isfinite(a.swr) || !std::isfinite(b.swr))
-        return std::max(a.swr, b.swr);
-    return a.swr + (mhz - a.mhz) / (b.mhz - a.mhz) * (b.swr - a.swr);
+    return between(curve, mhz, [](const SwrPoint &a, const SwrPoint &b, double t) {
+        if (!std::isfinite(a.swr) || !std::isfinite(b.swr))
+            return std::max(a.swr, b.swr);
+        return a.swr + t * (b.swr - a.swr);
+    });
 }
 
 } // namespace antenna

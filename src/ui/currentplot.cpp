@@ -16,18 +16,6 @@ namespace {
 const QColor coaxBrown(150, 75, 0);
 const QColor mastGrey(90, 90, 90);
 
-// 1, 2 or 5 times a power of ten, for four to eight ticks.
-double niceStep(double span)
-{
-    const double raw = span / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0, 10.0}) {
-        if (m * power >= raw)
-            return m * power;
-    }
-    return 10 * power;
-}
-
 } // namespace
 
 void paintCurrents(QPainter &p, const QRectF &rect, const antenna::Prediction &prediction, const ChartColours &colours,
@@ -69,7 +57,7 @@ void paintCurrents(QPainter &p, const QRectF &rect, const antenna::Prediction &p
     auto y = [&](double fraction) { return plot.bottom() - fraction / top * plot.height(); };
 
     p.setPen(QPen(colours.grid, 0.5 * scale));
-    const double xStep = niceStep(depth), yStep = niceStep(top);
+    const double xStep = tickStep(depth, 5), yStep = tickStep(top, 5);
     for (double v = 0; v <= depth + xStep * 1e-9; v += xStep) {
         p.drawLine(QPointF(x(v), plot.top()), QPointF(x(v), plot.bottom()));
         const QString t = QString::number(v, 'g', 4);

@@ -13,18 +13,6 @@ namespace ui {
 
 namespace {
 
-// A step of 1, 2 or 5 times a power of ten giving four to eight ticks.
-double tickStep(double span)
-{
-    const double raw = span / 6;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0, 10.0}) {
-        if (m * power >= raw)
-            return m * power;
-    }
-    return 10 * power;
-}
-
 QString tickText(double v, double step)
 {
     const int decimals = std::max(0, -int(std::floor(std::log10(step)) ));
@@ -40,6 +28,17 @@ const QColor line20Orange(200, 120, 0);
 const QColor markRed(200, 0, 0);
 
 } // namespace
+
+double tickStep(double span, int ticks)
+{
+    const double raw = span / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * power >= raw)
+            return m * power;
+    }
+    return 10 * power;
+}
 
 SwrChart chartOf(const std::optional<antenna::Prediction> &p, const std::vector<antenna::Measurement> &measured,
                  double mhz)

@@ -44,6 +44,9 @@ struct ChartColours
     QColor background, text, grid, line15, line20, mark;
 };
 
+// A step of 1, 2 or 5 times a power of ten giving about so many ticks over span.
+double tickStep(double span, int ticks = 6);
+
 // Draws into rect, in the given face (its pixel size sets the text's).
 void paintSwrChart(QPainter &painter, const QRectF &rect, const SwrChart &chart, const ChartColours &colours,
                    const QFont &font);
