@@ -293,6 +293,7 @@ private slots:
     void closingStopsTheSimulation();
     void predictionWhereItStands();
     void liveSweepAndTrimLog();
+    void accessKeysDifferWithinAWindow();
     void analyserFaults_data();
     void analyserFaults();
     void measuredSweeps_data();
@@ -1400,7 +1401,15 @@ void TestUi::liveSweepAndTrimLog()
         panel->connectTo(device.port);
         QTRY_VERIFY_WITH_TIMEOUT(panel->device().has_value(), 10000);
         QCOMPARE(panel->device()->model, QStringLiteral("NanoVNA-H"));
-        panel->sweepOnce();
+        if (cut == 0) {
+            panel->sweepOnce();
+        } else { // F5 from wherever the focus is, then the button's Alt+W
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                            cut == 1 ? Qt::Key_F5 : Qt::Key_W, cut == 1 ? Qt::NoModifier : Qt::AltModifier);
+            // (Alt+W shows the button down for 100 ms before it sweeps)
+        }
         QTRY_VERIFY_WITH_TIMEOUT(document->live() && !panel->isSweeping(), 10000);
         QVERIFY2(std::abs(document->live()->summary.best.mhz - resonances[cut]) < 0.05,
                  qPrintable(QString::number(document->live()->summary.best.mhz)));
@@ -1469,6 +1478,32 @@ void TestUi::liveSweepAndTrimLog()
     QVERIFY(closer->seen.empty());
     window->close(); // lets the analyser go
     QVERIFY(!panel->device());
+}
+
+// Two controls on one Alt+letter: Qt then only moves the focus between
+// them, and neither presses.
+void TestUi::accessKeysDifferWithinAWindow()
+{
+    auto *window = predicted145();
+    QVERIFY(window);
+    for (QWidget *top : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(window)}) {
+        QStringList texts;
+        for (auto *button : top->findChildren<QAbstractButton *>())
+            if (button->window() == top)
+                texts << button->text();
+        for (auto *label : top->findChildren<QLabel *>())
+            if (label->buddy() && label->window() == top)
+                texts << label->text();
+        QHash<QChar, QString> seen;
+        for (const auto &text : texts) {
+            const auto at = text.indexOf(u'&');
+            if (at < 0 || at + 1 >= text.size() || text[at + 1] == u'&')
+                continue;
+            const auto letter = text[at + 1].toUpper();
+            QVERIFY2(!seen.contains(letter), qPrintable(QStringLiteral("Alt+%1: %2 and %3").arg(letter).arg(seen.value(letter), text)));
+            seen.insert(letter, text);
+        }
+    }
 }
 
 void TestUi::analyserFaults_data()

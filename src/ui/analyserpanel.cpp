@@ -85,8 +85,11 @@ AnalyserPanel::AnalyserPanel(Document *document, MessageBoxes &messages, Announc
 
     sweepButton = new QPushButton(QStringLiteral("扫频(&W)"), this);
     sweepButton->setObjectName(QStringLiteral("sweep"));
-    sweepButton->setShortcut(QKeySequence(Qt::Key_F5));
     sweepButton->setAccessibleName(QStringLiteral("扫频"));
+    // F5 as well as Alt+W, wherever the focus is in the window.
+    auto *f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    f5->setContext(Qt::WindowShortcut);
+    connect(f5, &QShortcut::activated, sweepButton, &QPushButton::click);
     connect(sweepButton, &QPushButton::clicked, this, &AnalyserPanel::sweepOnce);
     continuousButton = new QPushButton(QStringLiteral("连续(&U)"), this);
     continuousButton->setObjectName(QStringLiteral("continuous"));

@@ -82,7 +82,7 @@ InstallationGroup::InstallationGroup(QWidget *parent) : QGroupBox(QStringLiteral
     grid->addWidget(choke, row, 0, 1, 2);
     grid->addWidget(chokeOhms, row++, 2, 1, 2);
     chokeAt = spin(this, "chokeAt", 0, 1000, 2, 0, QStringLiteral(" 米"), QStringLiteral("扼流圈位于 J 底部以下 米"));
-    labelled(QStringLiteral("在 J 下方(&W)："), chokeAt);
+    labelled(QStringLiteral("在 J 下方(&L)："), chokeAt);
 
     auto *builtLabel = new QLabel(QStringLiteral("实际制作尺寸（毫米）："), this);
     grid->addWidget(builtLabel, row++, 0, 1, 4);
