@@ -7,7 +7,8 @@
 # a number with an s (1s) is a pause, type:TEXT types the text.
 # SHOT_WINDOW names another window to take instead (a regular expression
 # for its title, e.g. 性能预测), SHOT_WAIT the seconds to give it first;
-# SHOT_SCREEN the virtual screen (1366x768, the smallest laptop's, unless set).
+# SHOT_SCREEN the virtual screen (1366x768, the smallest laptop's, unless set);
+# SHOT_WM=1 runs a window manager (openbox).
 set -euo pipefail
 build=${1:-build}
 out=${2:-screenshot.png}
@@ -20,9 +21,14 @@ if [ -z "${TOLVERA_IN_XVFB:-}" ]; then
 fi
 in_xvfb "-screen 0 ${SHOT_SCREEN:-1366x768}x24 -dpi 96" "$0" "$build" "$out" "$@"
 
+if [ -n "${SHOT_WM:-}" ]; then # a window manager, which hands the focus on as a desktop does
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    sleep 0.5
+fi
 "$build/src/app/tolvera" &
 app=$!
-trap 'kill $app 2>/dev/null || true' EXIT
+trap 'kill $app ${wm:-} 2>/dev/null || true' EXIT
 id=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tolvera$' | head -1) ||
     { echo "the window did not appear" >&2; exit 1; }
 sleep 0.5
@@ -31,7 +37,7 @@ if [ $# -gt 0 ]; then
     for key in "$@"; do
         case $key in
             *[0-9]s) sleep "${key%s}" ;; # a pause, e.g. 1s
-            type:*) xdotool type --delay 20 "${key#type:}" ;; # text, e.g. type:145
+            type:*) xdotool type --delay 20 -- "${key#type:}" ;; # text, e.g. type:145
             *) xdotool key "$key"; sleep 0.05 ;;
         esac
     done
