@@ -241,15 +241,15 @@ MUTANTS = [
      "renormalised(points[i].gamma, z0, referenceOhms)",
      "renormalised(points[i].gamma, referenceOhms, z0)",
      "renormalisation's from and to swapped"),
-    ("oneport-interpolation", A + "oneport.cpp",
-     "return a.gamma + (mhz - a.mhz) / (b.mhz - a.mhz) * (b.gamma - a.gamma);",
-     "return a.gamma + (b.mhz - mhz) / (b.mhz - a.mhz) * (b.gamma - a.gamma);",
-     "reflection interpolated with the weight from the wrong neighbour"),
+    ("between-weight", A + "between.h",
+     "return mix(a, b, (mhz - a.mhz) / (b.mhz - a.mhz));",
+     "return mix(a, b, (b.mhz - mhz) / (b.mhz - a.mhz));",
+     "a curve interpolated with the weight from the wrong neighbour"),
 
     # feedcurve.cpp
     ("feedcurve-base", A + "feedcurve.cpp",
-     "return a.z + (mhz - a.mhz) / (b.mhz - a.mhz) * (b.z - a.z);",
-     "return b.z + (mhz - a.mhz) / (b.mhz - a.mhz) * (b.z - a.z);",
+     "return a.z + t * (b.z - a.z);",
+     "return b.z + t * (b.z - a.z);",
      "interpolation starts from the wrong neighbour"),
 
     # measurement.cpp

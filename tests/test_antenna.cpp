@@ -1058,6 +1058,7 @@ void TestAntenna::readTouchstone_data()
     QTest::newRow("DB in Hz, tabs, blank lines, 75 ohms") << "gamma-db-hz.s1p" << 75.0 << 1
                                                            << QList<double>{2.1916478, 1.8296894, 2.4641427};
     QTest::newRow("kHz, the rest by default") << "gamma-defaults-khz.s1p" << 50.0 << 1 << at50;
+    QTest::newRow("all by default, in GHz") << "gamma-all-defaults.s1p" << 50.0 << 1 << at50;
     QTest::newRow("S11 of a two-port file") << "gamma-two-port.s2p" << 50.0 << 2 << at50;
 }
 
