@@ -7,7 +7,7 @@
 # itself is off, so no sound device is needed). Prints what Orca said.
 #   tests/test_screenreader.sh path/to/tolvera
 # Exit status 77 (skipped) only where Orca cannot start at all. The
-# prediction at the end runs nec2c.
+# prediction at the end runs nec2c; the sweeps, a simulated analyser.
 set -euo pipefail
 bin=$(realpath "$1")
 . "$(dirname "$0")/../scripts/virtual.sh"
@@ -108,6 +108,43 @@ hear "管材外径 管材外径 毫米 15.0 毫米 spin button."
 hear "notification 预测完成，145 MHz 处驻波比 1.35，阻抗 67.4 - j2.8 欧，最低驻波比 1.17，在 146.295 MHz，按管径修正 A 1491.67 毫米，B 495.10 毫米，C 44.88 毫米."
 key Tab
 hear "预测完成：145 MHz，管径 15.00 毫米 label."
+# The analyser, simulated on a pseudo-terminal: its port typed by hand, a
+# sweep by F5 announced once, and a continuous sweep announced once more,
+# however often its curve updates.
+python3 - "$work/load.s1p" <<'LOAD'
+import sys
+with open(sys.argv[1], 'w') as out:
+    out.write('# MHz S RI R 50\n')
+    for i in range(301):
+        f = 130 + i * 0.1
+        z = complex(60, 500 * (f / 145.4 - 145.4 / f))
+        g = (z - 50) / (z + 50)
+        out.write(f'{f:.3f} {g.real:.12g} {g.imag:.12g}\n')
+LOAD
+coproc simulator { exec python3 "$(dirname "$0")/nanovna_sim.py" --protocol text --model h \
+    --load "$work/load.s1p" --link "$work/vna"; }
+pids+=($simulator_PID)
+read -r _ <&"${simulator[0]}"
+swept="notification 扫频完成，实测 实时 NanoVNA-H：最低驻波比 1.20，在 145.400 MHz，剪切建议（目标 145 MHz）：A 加长约 4 毫米，B 加长约 1 毫米."
+key alt+n
+hear "找到的分析仪."
+key alt+p
+type "$work/vna"
+key Return
+hear "notification 已连接 NanoVNA-H."
+# (no window manager here to hand the focus back)
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^性能预测' | head -1)"
+hear "预测完成：145 MHz，管径 15.00 毫米 label."
+key F5
+hear "$swept"
+key alt+u
+hear "连续扫频 check box not checked."
+hear "checked"
+hear "$swept"
+sleep 3 # sweep after sweep, the same figures each time
+key alt+u
+hear "not checked"
+[ "$(said | grep -cxF -- "$swept")" = 2 ] || fail "the sweeps were not announced exactly twice"
 echo "Orca said:"
 said
-echo "PASS: Orca hears the window described, 101.00 whole, the five results after Alt+C, each result whole, the input-error box, and the prediction announced"
+echo "PASS: Orca hears the window described, 101.00 whole, the five results after Alt+C, each result whole, the input-error box, the prediction announced, and each sweep announced once"

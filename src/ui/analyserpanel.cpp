@@ -172,7 +172,7 @@ bool AnalyserPanel::isSweeping() const { return link->isBusy(); }
 void AnalyserPanel::enableWhatApplies()
 {
     const bool ready = connected && document->results();
-    sweepButton->setEnabled(ready && !link->isBusy());
+    sweepButton->setEnabled(ready && !continuous && !link->isBusy()); // steady while sweeping again and again
     continuousButton->setEnabled(ready);
     keepButton->setEnabled(document->live().has_value());
     saveButton->setEnabled(!document->trimLog().kept.empty());
@@ -251,6 +251,7 @@ void AnalyserPanel::setContinuous(bool on)
     announceNext = on || announceNext;
     if (on)
         sweepOnce();
+    enableWhatApplies();
 }
 
 void AnalyserPanel::arrived(const antenna::OnePort &sweep)

@@ -259,9 +259,11 @@ void PredictionWindow::simulate()
         const auto outcome = antenna::predict(
             j, mhz, *solver,
             [this, asked](int percent) {
+                // In tenths: each step is an event a screen reader must take,
+                // and a flood of them makes it drop the result's announcement.
                 QMetaObject::invokeMethod(this, [this, asked, percent] {
                     if (asked == generation)
-                        progress->setValue(percent);
+                        progress->setValue(percent / 10 * 10);
                 }, Qt::QueuedConnection);
             },
             standing);
@@ -328,17 +330,19 @@ void PredictionWindow::showMeasurements()
         const auto f = words::figures(*p, results->frequency);
         described << f.atF << f.lowest << f.band;
     }
-    for (auto *label : {measured.lowest, measured.band, measured.impedance, measured.cut})
-        label->clear();
+    // Each text set once, and a text that stays is not set again: a
+    // continuous sweep would otherwise tell a screen reader of every label
+    // at every update.
+    words::MeasuredFigures f;
     const auto sweeps = document->sweeps();
     if (!sweeps.empty()) {
-        const auto f = words::measuredFigures(sweeps.back(), document->trimFigure(), mhz);
-        measured.lowest->setText(f.lowest);
-        measured.band->setText(f.band);
-        measured.impedance->setText(f.impedance);
-        measured.cut->setText(f.cut);
+        f = words::measuredFigures(sweeps.back(), document->trimFigure(), mhz);
         described << f.lowest << f.band << f.impedance << f.cut;
     }
+    measured.lowest->setText(f.lowest);
+    measured.band->setText(f.band);
+    measured.impedance->setText(f.impedance);
+    measured.cut->setText(f.cut);
     plot->setChart(chartOf(p, sweeps, mhz), described.join(QStringLiteral("，")));
 }
 

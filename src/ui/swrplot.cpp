@@ -273,7 +273,8 @@ SwrPlot::SwrPlot(QWidget *parent) : QWidget(parent)
 void SwrPlot::setChart(const SwrChart &chart, const QString &description)
 {
     shown = chart;
-    setAccessibleDescription(description);
+    if (accessibleDescription() != description) // said again only when it changes
+        setAccessibleDescription(description);
     update();
 }
 
