@@ -245,6 +245,7 @@ private slots:
     void readOnePorts();
     void badTouchstone_data();
     void badTouchstone();
+    void touchstoneFromAStream();
     void cutAdvice_data();
     void cutAdvice();
     void measuredCutMovesTheResonanceToF();
@@ -268,6 +269,8 @@ void TestAntenna::refusal_data()
     QTest::newRow("tube of 0") << j145(0) << 145.0 << std::optional(K::BadTube);
     QTest::newRow("negative tube") << j145(-8) << 145.0 << std::optional(K::BadTube);
     QTest::newRow("tube not a number") << j145(nan) << 145.0 << std::optional(K::BadTube);
+    // Above 0, but its radius in metres is 0 in a double: no wire to model.
+    QTest::newRow("tube of 1e-323 mm") << j145(1e-323) << 145.0 << std::optional(K::BadTube);
     QTest::newRow("negative frequency") << JPole{-1481.96, -491.88, -48.35, -46.25, 15} << -145.0
                                         << std::optional(K::BadFrequency);
     QTest::newRow("infinite frequency") << j145(15) << std::numeric_limits<double>::infinity()
@@ -1227,6 +1230,51 @@ void TestAntenna::badTouchstone()
     QCOMPARE(error.line, line);
     const auto said = words::touchstoneError(error, path);
     QVERIFY2(said.startsWith(name + (line ? QStringLiteral(" 第 %1 行：").arg(line) : QStringLiteral("："))), qPrintable(said));
+}
+
+// A device of no size that hands out a little at a time, as a pipe does:
+// `head`, then `rest` again and again up to `length` bytes in all.
+class Stream : public QIODevice
+{
+public:
+    Stream(QByteArray head, QByteArray rest, qint64 length) : head(std::move(head)), rest(std::move(rest)), length(length)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 most) override
+    {
+        qint64 n = 0;
+        for (; n < std::min<qint64>(most, 4096) && given < length; ++n, ++given)
+            data[n] = given < head.size() ? head[given] : rest[(given - head.size()) % rest.size()];
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray head, rest;
+    qint64 length, given = 0;
+};
+
+// A pipe is read to its end, however little it gives at once, and one
+// that never ends is refused at the largest size rather than filling memory.
+void TestAntenna::touchstoneFromAStream()
+{
+    QByteArray sweep = "# MHz S RI R 50\n";
+    for (int i = 0; i < 10001; ++i)
+        sweep += QByteArray::number(140 + i * 0.001, 'f', 3) + " 0.2 0\n";
+    Stream pipe(sweep, "", sweep.size());
+    const auto read = antenna::readTouchstone(pipe, QStringLiteral("a.s1p"));
+    QVERIFY(std::holds_alternative<antenna::TouchstoneFile>(read));
+    QCOMPARE(std::get<antenna::TouchstoneFile>(read).reflection.points.size(), 10001u);
+    QCOMPARE(std::get<antenna::TouchstoneFile>(read).reflection.points.back().mhz, 150.0);
+
+    Stream endless("# MHz S RI R 50\n", "! and more\n", std::numeric_limits<qint64>::max());
+    const auto refused = antenna::readTouchstone(endless, QStringLiteral("a.s1p"));
+    QVERIFY(std::holds_alternative<antenna::TouchstoneError>(refused));
+    QCOMPARE(std::get<antenna::TouchstoneError>(refused).kind, antenna::TouchstoneError::Kind::TooLarge);
 }
 
 void TestAntenna::cutAdvice_data()

@@ -53,6 +53,10 @@ std::optional<Problem> refusal(const JPole &j, double mhz)
         return Problem::of(Problem::Kind::BadLengths);
     if (j.tube > thickestTube(j.d))
         return Problem::tooThick(Problem::Kind::TubeTooThick, thickestTube(j.d));
+    // Whatever passes the rules above and still leaves nec2c no wire to
+    // take: a tube or a length too small for metres in a double.
+    if (!jStructure(j, segmentation(j, mhz)).isValid())
+        return Problem::of(positive(j.tube / 2000) ? Problem::Kind::BadLengths : Problem::Kind::BadTube);
     return std::nullopt;
 }
 

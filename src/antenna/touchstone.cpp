@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -378,7 +379,16 @@ std::variant<TouchstoneFile, TouchstoneError> readTouchstone(QIODevice &file, co
     const int named = portsFromName(fileName);
     if (named > 2)
         return Error{Kind::TooManyPorts, 0, {}};
-    const QByteArray bytes = file.read(largestTouchstone + 1);
+    // Asked for by the size it has (a read of the largest size would
+    // allocate all of it), then on to the end: it may have grown, or be a
+    // pipe of no size.
+    QByteArray bytes;
+    for (qint64 ask = file.isSequential() ? 65536 : file.size() - file.pos() + 1;; ask = 65536) {
+        const auto more = file.read(std::min(ask, largestTouchstone + 1 - bytes.size()));
+        bytes += more;
+        if (more.isEmpty() || bytes.size() > largestTouchstone || (!file.isSequential() && file.atEnd()))
+            break;
+    }
     if (bytes.size() > largestTouchstone)
         return Error{Kind::TooLarge, 0, QString::number(bytes.size() / (1024 * 1024))};
 
