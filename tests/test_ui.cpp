@@ -1421,8 +1421,14 @@ void TestUi::liveSweepAndTrimLog()
     const auto &log = document->trimLog();
     QCOMPARE(log.kept.size(), 3u);
     QVERIFY(text("kept2").startsWith(QStringLiteral("第 3 次（")));
-    QVERIFY2(text("kept2").contains(QStringLiteral("A 剪短 -5.0 毫米")) && text("kept2").contains(QStringLiteral("（-0.400 MHz）")),
+    // Tube let out is said so, not as a negative cut.
+    QVERIFY2(text("kept2").contains(QStringLiteral("A 加长 5.0 毫米，B 加长 ")) && text("kept2").contains(QStringLiteral("（-0.400 MHz）")),
              qPrintable(text("kept2")));
+    auto trimmed = log;
+    trimmed.kept[2].cutA = 5;
+    trimmed.kept[2].cutB = 0;
+    QVERIFY2(words::keptSweepLine(trimmed, 2).contains(QStringLiteral("A 剪短 5.0 毫米，B 剪短 0.0 毫米")),
+             qPrintable(words::keptSweepLine(trimmed, 2)));
     // 10 mm longer lowered it 0.8 MHz: 10 mm off raises it as much.
     QVERIFY2(text("measuredTrim").startsWith(QStringLiteral("实测：A 每剪短 10 毫米，谐振升高 0.80"))
                  && text("measuredTrim").contains(QStringLiteral(" MHz；模型：0.997 MHz")),

@@ -249,8 +249,10 @@ QString keptSweepLine(const antenna::TrimLog &log, std::size_t i)
     QString cut;
     if (std::lround(k.cutA * 10) == 0 && std::lround(k.cutB * 10) == 0)
         cut = Tolvera::tr("nothing cut");
-    else
-        cut = Tolvera::tr("A %1 mm, B %2 mm off").arg(decimals(k.cutA, 1), decimals(k.cutB, 1));
+    else // a negative cut is tube let out: said as such, not as "-5 mm off"
+        cut = (k.cutA < 0 ? Tolvera::tr("A %1 mm longer") : Tolvera::tr("A %1 mm off")).arg(decimals(std::abs(k.cutA), 1))
+              + Tolvera::tr(", ")
+              + (k.cutB < 0 ? Tolvera::tr("B %1 mm longer") : Tolvera::tr("B %1 mm off")).arg(decimals(std::abs(k.cutB), 1));
     QString said = i == 0 ? Tolvera::tr("sweep %1 at %2: resonance %3 MHz").arg(i + 1).arg(when, at)
                           : Tolvera::tr("sweep %1 at %2, %3: resonance %4 MHz (%5)")
                                 .arg(i + 1)

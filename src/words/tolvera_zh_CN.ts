@@ -448,10 +448,6 @@
         <translation>未剪</translation>
     </message>
     <message>
-        <source>A %1 mm, B %2 mm off</source>
-        <translation>A 剪短 %1 毫米，B 剪短 %2 毫米</translation>
-    </message>
-    <message>
         <source>sweep %1 at %2: resonance %3 MHz</source>
         <translation>第 %1 次（%2）：谐振 %3 MHz</translation>
     </message>
@@ -603,6 +599,22 @@ J型天线计算器：输入发射频率（MHz），按“输出结果(Count)”
   --choke 欧     电缆上的扼流圈
   --choke-at 米  扼流圈位于 J 底部以下的距离（0）
 </translation>
+    </message>
+    <message>
+        <source>A %1 mm longer</source>
+        <translation>A 加长 %1 毫米</translation>
+    </message>
+    <message>
+        <source>A %1 mm off</source>
+        <translation>A 剪短 %1 毫米</translation>
+    </message>
+    <message>
+        <source>B %1 mm longer</source>
+        <translation>B 加长 %1 毫米</translation>
+    </message>
+    <message>
+        <source>B %1 mm off</source>
+        <translation>B 剪短 %1 毫米</translation>
     </message>
 </context>
 </TS>
