@@ -4,6 +4,7 @@
 #include "antenna/necoutput.h"
 
 #include <QList>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <optional>
@@ -28,9 +29,11 @@ std::optional<int> integer(QByteArrayView token)
     return ok ? std::optional(v) : std::nullopt;
 }
 
-QList<QByteArrayView> tokens(QByteArrayView line)
+// A line's words; kept on the stack, as nec2c's lines have a dozen or so
+// and a long output has thousands.
+QVarLengthArray<QByteArrayView, 16> tokens(QByteArrayView line)
 {
-    QList<QByteArrayView> list;
+    QVarLengthArray<QByteArrayView, 16> list;
     qsizetype i = 0;
     while (i < line.size()) {
         while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
@@ -39,7 +42,7 @@ QList<QByteArrayView> tokens(QByteArrayView line)
         while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
             ++i;
         if (i > start)
-            list << line.sliced(start, i - start);
+            list.append(line.sliced(start, i - start));
     }
     return list;
 }

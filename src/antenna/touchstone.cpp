@@ -6,7 +6,6 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -146,9 +145,17 @@ std::complex<double> reflection(Parameter parameter, bool normalised, double z0,
 
 int portsFromName(const QString &fileName)
 {
-    static const QRegularExpression snp(QStringLiteral("\\.s(\\d+)p$"), QRegularExpression::CaseInsensitiveOption);
-    const auto match = snp.match(fileName);
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    // ".s<digits>p" at the end, in either case
+    const auto dot = fileName.lastIndexOf(u'.');
+    const QStringView ext = dot < 0 ? QStringView() : QStringView(fileName).sliced(dot + 1);
+    if (ext.size() < 3 || ext.front().toLower() != u's' || ext.back().toLower() != u'p')
+        return 0;
+    const auto digits = ext.sliced(1, ext.size() - 2);
+    if (!std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return 0;
+    bool ok = false;
+    const int ports = digits.toInt(&ok);
+    return ok ? ports : 0;
 }
 
 // Printable ASCII, and in a comment UTF-8 too: a note in the builder's
