@@ -593,6 +593,13 @@ void TestUi::coloursUnderADarkTheme_data()
     QTest::newRow("prediction figures") << "figure0" << "window" << 7.0;
     QTest::newRow("prediction status") << "status" << "window" << 7.0;
     QTest::newRow("prediction tube") << "tube" << "own" << 7.0;
+    QTest::newRow("measured figures") << "measured0" << "window" << 7.0;
+    QTest::newRow("coax current") << "figureCoax" << "window" << 7.0;
+    QTest::newRow("ground kind") << "ground" << "own" << 7.0;
+    // These two are off until there is coax, or an analyser: greyed as disabled text is.
+    QTest::newRow("choke box, off") << "choke" << "window" << 4.5;
+    QTest::newRow("analyser status") << "analyserStatus" << "window" << 7.0;
+    QTest::newRow("sweep button, off") << "sweep" << "own" << 4.5;
 }
 
 // A dark desktop theme must leave the window readable: it keeps its own colours.
