@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: MIT
 """A simulated NanoVNA on a pseudo-terminal, for the live-sweep tests.
 
-    nanovna_sim.py --protocol text|v2 --load FILE.s1p [--model NAME]
+    nanovna_sim.py --protocol text|v2 (--load FILE.s1p | --resonance MHZ) [--model NAME]
                    [--fault F]... [--link PATH] [--stats FILE] [--point-ms MS]
 
 Prints the slave's path (e.g. /dev/pts/7) on stdout, then answers on it
 until stdin reaches EOF (when stdin is a pipe, socket or terminal) or it gets
-SIGTERM/SIGINT. S11 comes from the Touchstone file, interpolated linearly.
+SIGTERM/SIGINT. S11 comes from the Touchstone file, interpolated linearly,
+or from a J of the given resonance.
 """
 import argparse
 import cmath
@@ -94,6 +95,18 @@ class Load:
             lo, hi = (mid, hi) if f[mid] <= hz else (lo, mid)
         t = (hz - f[lo]) / (f[hi] - f[lo])
         return s[lo] + (s[hi] - s[lo]) * t
+
+
+class ResonantJ:
+    """S11 of a J resonating at `mhz`: 60 ohms there, the reactance of a
+    series circuit around it (SWR 1.2 at resonance)."""
+
+    def __init__(self, mhz):
+        self.hz = mhz * 1e6
+
+    def s11(self, hz):
+        z = complex(60, 500 * (hz / self.hz - self.hz / hz))
+        return (z - 50) / (z + 50)
 
 
 def make_raw(fd):
@@ -456,7 +469,9 @@ def serve(master, slave, dev, watch_stdin):
 def main():
     ap = argparse.ArgumentParser(description='Simulated NanoVNA on a pseudo-terminal.')
     ap.add_argument('--protocol', choices=('text', 'v2'), required=True)
-    ap.add_argument('--load', required=True, metavar='FILE.s1p')
+    served = ap.add_mutually_exclusive_group(required=True)
+    served.add_argument('--load', metavar='FILE.s1p')
+    served.add_argument('--resonance', type=float, metavar='MHZ', help='a J resonating there')
     ap.add_argument('--model', choices=sorted(TEXT_MODELS) + sorted(V2_MODELS))
     ap.add_argument('--fault', action='append', default=[], choices=sorted(FAULTS))
     ap.add_argument('--link', metavar='PATH', help='symlink to the port (for Wine COM ports)')
@@ -471,7 +486,7 @@ def main():
     wrong = set(args.fault) & (V2_FAULTS if text else TEXT_FAULTS)
     if wrong:
         ap.error(f'fault {", ".join(sorted(wrong))} does not apply to {args.protocol}')
-    load = Load(args.load)
+    load = Load(args.load) if args.load else ResonantJ(args.resonance)
 
     master, slave = os.openpty()
     make_raw(slave)

@@ -202,22 +202,10 @@ class SimulatedAnalyser
 public:
     explicit SimulatedAnalyser(double mhz, const QStringList &options = {})
     {
-        QFile load(dir.filePath(QStringLiteral("load.s1p")));
-        if (!load.open(QIODevice::WriteOnly))
-            return;
-        load.write("# MHz S RI R 50\n");
-        for (int i = 0; i <= 300; ++i) {
-            const double f = 130 + i * 0.1;
-            const std::complex<double> z(60, 500 * (f / mhz - mhz / f));
-            const auto g = (z - 50.0) / (z + 50.0);
-            load.write(QByteArray::number(f, 'f', 3) + ' ' + QByteArray::number(g.real(), 'g', 12) + ' '
-                       + QByteArray::number(g.imag(), 'g', 12) + '\n');
-        }
-        load.close();
         process.start(QStringLiteral("python3"), QStringList{qEnvironmentVariable("TOLVERA_SIMULATOR"),
                                                              QStringLiteral("--protocol"), QStringLiteral("text"),
                                                              QStringLiteral("--model"), QStringLiteral("h"),
-                                                             QStringLiteral("--load"), load.fileName()}
+                                                             QStringLiteral("--resonance"), QString::number(mhz)}
                                                      + options);
         if (process.waitForReadyRead(10000))
             port = QString::fromLatin1(process.readLine()).trimmed();
@@ -232,7 +220,6 @@ public:
     QString port;
 
 private:
-    QTemporaryDir dir;
     QProcess process;
 };
 
