@@ -208,9 +208,10 @@ PY
     simulate() { # options...: starts a simulated analyser, its port in $port
         coproc simulator { exec /usr/bin/python3 "$(dirname "$0")/nanovna_sim.py" --protocol text --model h \
                                 --load "$work/load.s1p" "$@"; }
+        simulator_pid=$simulator_PID # bash unsets simulator_PID once the simulator has gone
         read -r port <&"${simulator[0]}"
     }
-    unsimulate() { kill "$simulator_PID" 2>/dev/null; wait "$simulator_PID" 2>/dev/null || true; }
+    unsimulate() { kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true; }
     simulate
     swept=$("${nodisplay[@]}" "$bin" --sweep "$port" --json --save "$work/saved.s1p" 145) ||
         { echo "FAIL: --sweep exits with $?"; exit 1; }
