@@ -462,6 +462,7 @@ void TestAntenna::runner_data()
     QTest::newRow("writes garbage") << "head -c 5000 /dev/urandom >j.out" << Problem::Kind::Nec2cGarbled;
     QTest::newRow("writes nothing") << "exit 0" << Problem::Kind::Nec2cGarbled;
     QTest::newRow("never ends") << "exec sleep 30" << Problem::Kind::Nec2cTimedOut;
+    QTest::newRow("there but cannot start") << "#!/nonexistent/sh" << Problem::Kind::Nec2cFailed;
 }
 
 // A nec2c that is missing, crashes, prints garbage or runs too long is a
@@ -479,7 +480,7 @@ void TestAntenna::runner()
         program = dir.filePath(QStringLiteral("nec2c"));
         QFile file(program);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + script.toUtf8() + "\n");
+        file.write((script.startsWith(QStringLiteral("#!")) ? "" : "#!/bin/sh\n") + script.toUtf8() + "\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -495,6 +496,8 @@ void TestAntenna::runner()
         QVERIFY(p.seconds == 1 && words::problem(p).contains(QStringLiteral("1 秒")));
     if (script.startsWith(QStringLiteral("kill"))) // and that it crashed
         QCOMPARE(p.detail, QStringLiteral("crashed"));
+    if (script.startsWith(QStringLiteral("#!"))) // not blamed on a missing program
+        QVERIFY(p.detail.startsWith(QStringLiteral("cannot be started")));
     if (problem == Problem::Kind::Nec2cMissing) // and what to install
         QVERIFY(words::problem(p).contains(QStringLiteral("apt-get install nec2c")));
     QCOMPARE(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);

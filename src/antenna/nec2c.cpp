@@ -80,6 +80,20 @@ Nec2c::Nec2c(QString program, int secondsEach)
 {
 }
 
+bool Nec2c::start(QProcess &process) const
+{
+    // Once more after a pause: a program just written may be held for a
+    // moment (a virus scanner on Windows, a busy Wine server).
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(500);
+        process.start(path, {QStringLiteral("-ij.nec"), QStringLiteral("-oj.out")});
+        if (process.waitForStarted(10000))
+            return true;
+    }
+    return false;
+}
+
 std::vector<Solved> Nec2c::solve(const std::vector<Simulation> &simulations) const
 {
     std::vector<Solved> results(simulations.size(), Problem::of(Problem::Kind::Cancelled));
@@ -121,9 +135,11 @@ std::vector<Solved> Nec2c::solve(const std::vector<Simulation> &simulations) con
             run.process->setWorkingDirectory(run.folder->path());
             run.process->setStandardInputFile(QProcess::nullDevice());
             run.process->setStandardOutputFile(QProcess::nullDevice());
-            run.process->start(path, {QStringLiteral("-ij.nec"), QStringLiteral("-oj.out")});
-            if (!run.process->waitForStarted(10000)) {
-                results[job] = Problem::missing(run.process->errorString());
+            if (!start(*run.process)) {
+                // A program that is there but will not start is no missing one.
+                results[job] = QFileInfo::exists(path)
+                    ? Problem::failed(QStringLiteral("cannot be started: %1").arg(run.process->errorString()))
+                    : Problem::missing(run.process->errorString());
                 continue;
             }
             running.push_back(std::move(run));

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QProcess;
+
 namespace antenna {
 
 // Solves structures with nec2c, a separate program: a card deck for each,
@@ -27,6 +29,8 @@ public:
     const QString &program() const { return path; }
 
 private:
+    bool start(QProcess &process) const;
+
     QString path;
     int milliseconds;
     int parallel;
