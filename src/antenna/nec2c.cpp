@@ -137,10 +137,14 @@ std::vector<Solved> Nec2c::solve(const std::vector<Simulation> &simulations) con
             run.process->setStandardOutputFile(QProcess::nullDevice());
             if (!start(*run.process)) {
                 // A program that is there but will not start is no missing one.
-                results[job] = QFileInfo::exists(path)
+                // The runs not yet started would fail alike, each after its
+                // own retry: they are given the same problem at once.
+                const auto problem = QFileInfo::exists(path)
                     ? Problem::failed(QStringLiteral("cannot be started: %1").arg(run.process->errorString()))
                     : Problem::missing(run.process->errorString());
-                continue;
+                std::fill(results.begin() + std::ptrdiff_t(job), results.end(), problem);
+                next = simulations.size();
+                break;
             }
             running.push_back(std::move(run));
         }
